@@ -1,0 +1,185 @@
+#include "app/forms.h"
+
+#include "ui/frmabout.h"
+#include "ui/frmdisplay.h"
+#include "ui/frmmain.h"
+#include "web/frmexitscreen.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QWidget>
+
+#include <algorithm>
+#include <array>
+
+namespace amorisk {
+namespace {
+
+struct Slot
+{
+    QPointer<QWidget> window;
+    bool unloading = false;
+};
+
+std::array<Slot, 4> g_slots;
+std::vector<FormId> g_loadOrder;
+bool g_ended = false;
+std::function<void(int)> g_ender;
+
+Slot &slotOf(FormId id)
+{
+    return g_slots[static_cast<std::size_t>(id)];
+}
+
+template <typename Form>
+Form *load(FormId id)
+{
+    Slot &slot = slotOf(id);
+    if (slot.window)
+        return static_cast<Form *>(slot.window.data());
+    auto *form = new Form;
+    slot.window = form;
+    slot.unloading = false;
+    g_loadOrder.push_back(id);
+    if constexpr (std::is_same_v<Form, FrmMain> || std::is_same_v<Form, FrmExitScreen>)
+        form->Form_Load();
+    return form;
+}
+
+void runUnloadHandler(FormId id, QWidget *window)
+{
+    switch (id) {
+    case FormId::frmMain:
+        static_cast<FrmMain *>(window)->Form_Unload();
+        break;
+    case FormId::frmDisplay:
+        static_cast<FrmDisplay *>(window)->Form_Unload();
+        break;
+    case FormId::frmExitScreen:
+        static_cast<FrmExitScreen *>(window)->Form_Unload();
+        break;
+    case FormId::frmAbout:
+        break;
+    }
+}
+
+void forget(FormId id)
+{
+    g_loadOrder.erase(std::remove(g_loadOrder.begin(), g_loadOrder.end(), id), g_loadOrder.end());
+    Slot &slot = slotOf(id);
+    slot.window = nullptr;
+    slot.unloading = false;
+}
+
+void endProcess(int code)
+{
+    if (g_ended)
+        return;
+    g_ended = true;
+    if (g_ender)
+        g_ender(code);
+    else
+        QCoreApplication::exit(code);
+}
+
+} // namespace
+
+namespace Forms {
+
+FrmMain *frmMain()
+{
+    return load<FrmMain>(FormId::frmMain);
+}
+
+FrmDisplay *frmDisplay()
+{
+    return load<FrmDisplay>(FormId::frmDisplay);
+}
+
+FrmAbout *frmAbout()
+{
+    return load<FrmAbout>(FormId::frmAbout);
+}
+
+FrmExitScreen *frmExitScreen()
+{
+    return load<FrmExitScreen>(FormId::frmExitScreen);
+}
+
+bool isLoaded(FormId id)
+{
+    return !slotOf(id).window.isNull();
+}
+
+QWidget *loadedWindow(FormId id)
+{
+    return slotOf(id).window.data();
+}
+
+void unload(FormId id)
+{
+    Slot &slot = slotOf(id);
+    if (!slot.window || slot.unloading)
+        return;
+    slot.unloading = true;
+    QPointer<QWidget> window = slot.window;
+    runUnloadHandler(id, window);
+    // The handler may have ended the application, which does not bring this
+    // window back; finish the unload either way.
+    forget(id);
+    if (window) {
+        window->hide();
+        // Later, not now: the unload is often asked for from one of the
+        // window's own handlers, which is still on the stack.
+        window->deleteLater();
+    }
+}
+
+std::vector<FormId> loadOrder()
+{
+    return g_loadOrder;
+}
+
+void destroyAll()
+{
+    const auto order = g_loadOrder;
+    for (FormId id : order) {
+        QPointer<QWidget> window = slotOf(id).window;
+        forget(id);
+        delete window.data();
+    }
+}
+
+} // namespace Forms
+
+void EndApplication()
+{
+    // An unload handler may load a window again (the input window's handler
+    // shows the exit screen); a few passes settle that without looping forever.
+    for (int pass = 0; pass < 4; ++pass) {
+        bool unloadedAny = false;
+        const auto order = g_loadOrder;
+        for (FormId id : order) {
+            if (Forms::isLoaded(id) && !slotOf(id).unloading) {
+                Forms::unload(id);
+                unloadedAny = true;
+            }
+        }
+        if (!unloadedAny)
+            break;
+    }
+    endProcess(0);
+}
+
+bool applicationEnded()
+{
+    return g_ended;
+}
+
+void setProcessEnder(std::function<void(int)> ender)
+{
+    g_ender = std::move(ender);
+    g_ended = false;
+}
+
+} // namespace amorisk

@@ -1,0 +1,35 @@
+#include "app/displaycheck.h"
+#include "app/forms.h"
+#include "app/realservices.h"
+#include "app/singleinstance.h"
+#include "app/startup.h"
+#include "ui/look.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    const QString noDisplay = amorisk::missingDisplayReason();
+    if (!noDisplay.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(noDisplay));
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Amorisk"));
+    QApplication::setApplicationVersion(QStringLiteral("1.15"));
+    QApplication::setDesktopFileName(QStringLiteral("com.zenthari.Amorisk"));
+    // Windows come and go by name; the program ends only through EndApplication.
+    QApplication::setQuitOnLastWindowClosed(false);
+    amorisk::installFontSubstitutions();
+
+    amorisk::RealServices services;
+    amorisk::SingleInstance instance;
+    int code = 0;
+    if (amorisk::startUp(instance))
+        code = QApplication::exec();
+    amorisk::Forms::destroyAll();
+    return code;
+}

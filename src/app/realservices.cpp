@@ -1,0 +1,100 @@
+#include "app/realservices.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace amorisk {
+
+MessageAnswer QtMessageBoxes::show(const QString &text, MessageIcon icon, MessageButtons buttons)
+{
+    // A lone carriage return separates sentences in some of our texts; the
+    // label only breaks lines on a line feed.
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+
+    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+                    QStringLiteral("Amorisk"), shown,
+                    buttons == MessageButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No)
+                                                     : QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    const int answer = box.exec();
+    if (buttons == MessageButtons::YesNo)
+        return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    return MessageAnswer::Ok;
+}
+
+void DesktopOpener::open(const QString &address)
+{
+    // Never through a shell: the address goes to the desktop's URL handler as one argument.
+    QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
+}
+
+QDate SystemCalendar::today() const
+{
+    return QDate::currentDate();
+}
+
+IniSettingsStore::IniSettingsStore(QString path) : m_path(std::move(path)) {}
+
+QVariant IniSettingsStore::value(const QString &key) const
+{
+    QSettings settings(m_path, QSettings::IniFormat);
+    if (settings.status() == QSettings::AccessError)
+        return {};
+    return settings.value(key);
+}
+
+bool IniSettingsStore::setValue(const QString &key, const QVariant &value)
+{
+    QSettings settings(m_path, QSettings::IniFormat);
+    if (settings.status() == QSettings::AccessError)
+        return false;
+    settings.setValue(key, value);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+QString IniSettingsStore::defaultPath()
+{
+    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (base.isEmpty())
+        base = QDir::homePath() + QLatin1String("/.config");
+    return base + QLatin1String("/amorisk/amorisk.conf");
+}
+
+void MersenneRandom::seed(std::uint64_t seed)
+{
+    m_engine.seed(seed);
+}
+
+double MersenneRandom::next()
+{
+    // 53 random bits scaled into [0, 1): never 1.0, unlike some
+    // uniform_real_distribution implementations at the rounding edge.
+    return static_cast<double>(m_engine() >> 11) * 0x1.0p-53;
+}
+
+RealServices::RealServices() : m_settings(IniSettingsStore::defaultPath()), m_previous(services())
+{
+    Services &s = services();
+    s.messages = &m_messages;
+    s.opener = &m_opener;
+    s.calendar = &m_calendar;
+    s.settings = &m_settings;
+    s.random = &m_random;
+}
+
+RealServices::~RealServices()
+{
+    services() = m_previous;
+}
+
+} // namespace amorisk

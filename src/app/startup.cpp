@@ -1,0 +1,28 @@
+#include "app/startup.h"
+
+#include "app/forms.h"
+#include "app/services.h"
+#include "app/singleinstance.h"
+#include "ui/frmmain.h"
+#include "web/modhelp.h"
+
+namespace amorisk {
+
+bool startUp(SingleInstance &instance)
+{
+    if (!instance.acquire()) {
+        showMessage(QStringLiteral("Application is already running"));
+        EndApplication();
+        return false;
+    }
+    seedRandomFromClock();
+    // The reminder's question comes before any window, so the input window
+    // appears only once it has been answered.
+    RemindOfUpdate();
+    FrmMain *main = Forms::frmMain();
+    main->show();
+    main->CoBrand_Randomize();
+    return true;
+}
+
+} // namespace amorisk
