@@ -1,0 +1,125 @@
+#include "app/forms.h"
+#include "app/singleinstance.h"
+#include "app/startup.h"
+#include "fakes.h"
+#include "ui/frmabout.h"
+#include "ui/frmdisplay.h"
+#include "ui/frmmain.h"
+#include "web/frmexitscreen.h"
+
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace amorisk;
+using amorisk::testing::TestServices;
+using amorisk::testing::flushDeletes;
+
+class TestLifetime : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void windowIsLoadedOnFirstUseAndOnlyOnce()
+    {
+        TestServices fakes;
+        QVERIFY(!Forms::isLoaded(FormId::frmDisplay));
+        FrmDisplay *display = Forms::frmDisplay();
+        QVERIFY(display);
+        QVERIFY(Forms::isLoaded(FormId::frmDisplay));
+        QCOMPARE(Forms::frmDisplay(), display);
+        QVERIFY(!display->isVisible());
+    }
+
+    void unloadDestroysAndNextUseStartsFromTheLayout()
+    {
+        TestServices fakes;
+        FrmMain *main = Forms::frmMain();
+        auto *first = main->findChild<QLineEdit *>(QStringLiteral("txtFirstName"));
+        QVERIFY(first);
+        first->setText(QStringLiteral("ADA"));
+        QPointer<FrmMain> old = main;
+        Forms::unload(FormId::frmMain);
+        QVERIFY(!Forms::isLoaded(FormId::frmMain));
+        flushDeletes();
+        QVERIFY(old.isNull());
+        auto *fresh = Forms::frmMain()->findChild<QLineEdit *>(QStringLiteral("txtFirstName"));
+        QVERIFY(fresh);
+        QCOMPARE(fresh->text(), QString());
+    }
+
+    void unloadOfWindowNotLoadedDoesNothing()
+    {
+        TestServices fakes;
+        Forms::unload(FormId::frmDisplay);
+        Forms::unload(FormId::frmAbout);
+        QVERIFY(Forms::loadOrder().empty());
+        QVERIFY(fakes.exitCodes.isEmpty());
+    }
+
+    void endApplicationUnloadsInLoadOrderAndEndsWithZero()
+    {
+        TestServices fakes;
+        Forms::frmMain();
+        Forms::frmExitScreen();
+        Forms::frmDisplay();
+        const std::vector<FormId> expected{FormId::frmMain, FormId::frmExitScreen,
+                                           FormId::frmDisplay};
+        QCOMPARE(Forms::loadOrder(), expected);
+        EndApplication();
+        QVERIFY(Forms::loadOrder().empty());
+        QCOMPARE(fakes.exitCodes, QList<int>{0});
+        QVERIFY(applicationEnded());
+    }
+
+    void closingTheExitScreenEndsOnceThoughHandlersReenter()
+    {
+        // The exit screen's unload handler calls EndApplication, which meets
+        // the hidden input window whose handler shows the exit screen again.
+        TestServices fakes;
+        Forms::frmMain()->hide();
+        Forms::frmExitScreen()->show();
+        Forms::frmExitScreen()->close();
+        flushDeletes();
+        QVERIFY(Forms::loadOrder().empty());
+        QCOMPARE(fakes.exitCodes, QList<int>{0});
+    }
+
+    void reminderIsAnsweredBeforeTheInputWindowLoads()
+    {
+        TestServices fakes;
+        fakes.settings.values.insert(QStringLiteral("LastUpdateReminder"),
+                                     fakes.calendar.date.addDays(-20).toString(Qt::ISODate));
+        bool mainLoadedWhenAsked = true;
+        fakes.messages.onShow = [&](const testing::ShownMessage &) {
+            mainLoadedWhenAsked = Forms::isLoaded(FormId::frmMain);
+        };
+        QTemporaryDir dir;
+        SingleInstance instance(dir.filePath(QStringLiteral("amorisk.lock")));
+        QVERIFY(startUp(instance));
+        QCOMPARE(fakes.messages.shown.size(), 1);
+        QVERIFY(!mainLoadedWhenAsked);
+        QVERIFY(Forms::frmMain()->isVisible());
+        QVERIFY(fakes.random.seeds >= 1);
+        QVERIFY(fakes.exitCodes.isEmpty());
+    }
+
+    void secondInstanceIsRefusedWithoutAnyWindow()
+    {
+        TestServices fakes;
+        QTemporaryDir dir;
+        const QString lock = dir.filePath(QStringLiteral("amorisk.lock"));
+        SingleInstance running(lock);
+        QVERIFY(running.acquire());
+
+        SingleInstance second(lock);
+        QVERIFY(!startUp(second));
+        QCOMPARE(fakes.messages.texts(), QStringList{QStringLiteral("Application is already running")});
+        QCOMPARE(fakes.messages.shown.first().icon, MessageIcon::Information);
+        QVERIFY(Forms::loadOrder().empty());
+        QCOMPARE(fakes.exitCodes, QList<int>{0});
+    }
+};
+
+QTEST_MAIN(TestLifetime)
+#include "tst_lifetime.moc"
