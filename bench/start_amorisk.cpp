@@ -1,0 +1,27 @@
+// The program's own start-up, as main() runs it, with a probe on the input window.
+#include "probe.h"
+
+#include "app/forms.h"
+#include "app/realservices.h"
+#include "app/singleinstance.h"
+#include "app/startup.h"
+#include "ui/look.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Amorisk"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    amorisk::installFontSubstitutions();
+    amorisk::RealServices services;
+    amorisk::SingleInstance instance;
+    bench::FirstPaint probe(QStringLiteral("frmMain"));
+    app.installEventFilter(&probe);
+    if (!amorisk::startUp(instance))
+        return 1;
+    const int code = QApplication::exec();
+    amorisk::Forms::destroyAll();
+    return code;
+}
