@@ -59,13 +59,17 @@ bool IniSettingsStore::setValue(const QString &key, const QVariant &value)
         return false;
     settings.setValue(key, value);
     settings.sync();
+    // A damaged file keeps its FormatError even once rewritten cleanly, and
+    // that status then hides any AccessError; so only NoError counts as written.
     return settings.status() == QSettings::NoError;
 }
 
 QString IniSettingsStore::defaultPath()
 {
     QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    if (base.isEmpty())
+    // A relative XDG_CONFIG_HOME is invalid by the XDG rules, and would put the
+    // file wherever the program happened to be started.
+    if (base.isEmpty() || QDir::isRelativePath(base))
         base = QDir::homePath() + QLatin1String("/.config");
     return base + QLatin1String("/amorisk/amorisk.conf");
 }

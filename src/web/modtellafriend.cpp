@@ -1,5 +1,8 @@
 #include "web/modtellafriend.h"
 
+#include "app/services.h"
+#include "web/modhelp.h"
+
 namespace amorisk::modTellAFriend {
 
 web::ReferralValues &values()
@@ -8,6 +11,14 @@ web::ReferralValues &values()
     return held;
 }
 
-void SendReferral() {}
+void SendReferral()
+{
+    const QString problem = web::referralProblem(values());
+    if (!problem.isEmpty()) {
+        showMessage(problem, MessageIcon::Critical);
+        return;
+    }
+    OpenWebPage(web::referralAddress(values()));
+}
 
 } // namespace amorisk::modTellAFriend

@@ -1,0 +1,177 @@
+#include "app/realservices.h"
+#include "fakes.h"
+#include "web/modhelp.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace amorisk;
+
+namespace {
+
+const QString Key = QStringLiteral("LastUpdateReminder");
+const QDate Today(2026, 12, 7);
+
+enum class Damage {
+    None,          // the file holds exactly the given bytes
+    DirectoryHere, // a directory sits where the file should be
+    UnderAFile,    // the folder's path runs through a regular file
+};
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Damage)
+
+class TestSettingsStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void defaultPathFollowsXdg_data();
+    void defaultPathFollowsXdg();
+    void firstWriteCreatesTheFolder();
+    void badFileStillGivesANormalStart_data();
+    void badFileStillGivesANormalStart();
+};
+
+void TestSettingsStore::defaultPathFollowsXdg_data()
+{
+    QTest::addColumn<bool>("set");
+    QTest::addColumn<QByteArray>("xdgConfigHome");
+    QTest::addColumn<QString>("expected");
+
+    const QString home = QDir::homePath() + QStringLiteral("/.config/amorisk/amorisk.conf");
+    QTest::newRow("XDG_CONFIG_HOME set") << true << QByteArray("/srv/cfg")
+                                         << "/srv/cfg/amorisk/amorisk.conf";
+    QTest::newRow("XDG_CONFIG_HOME unset") << false << QByteArray() << home;
+    QTest::newRow("XDG_CONFIG_HOME empty") << true << QByteArray() << home;
+    QTest::newRow("relative XDG_CONFIG_HOME ignored") << true << QByteArray("cfg") << home;
+}
+
+void TestSettingsStore::defaultPathFollowsXdg()
+{
+    QFETCH(bool, set);
+    QFETCH(QByteArray, xdgConfigHome);
+    QFETCH(QString, expected);
+
+    const bool wasSet = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    const QByteArray was = qgetenv("XDG_CONFIG_HOME");
+    if (set)
+        qputenv("XDG_CONFIG_HOME", xdgConfigHome);
+    else
+        qunsetenv("XDG_CONFIG_HOME");
+
+    const QString path = IniSettingsStore::defaultPath();
+
+    if (wasSet)
+        qputenv("XDG_CONFIG_HOME", was);
+    else
+        qunsetenv("XDG_CONFIG_HOME");
+    QCOMPARE(path, expected);
+}
+
+void TestSettingsStore::firstWriteCreatesTheFolder()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("config/amorisk/amorisk.conf"));
+    IniSettingsStore store(path);
+
+    QVERIFY(!store.value(Key).isValid());
+    QVERIFY(store.setValue(Key, QStringLiteral("2026-12-07")));
+    QVERIFY(QFileInfo(path).isFile());
+    QCOMPARE(IniSettingsStore(path).value(Key), QVariant(QStringLiteral("2026-12-07")));
+}
+
+void TestSettingsStore::badFileStillGivesANormalStart_data()
+{
+    QTest::addColumn<Damage>("damage");
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<bool>("todayWritten");
+    QTest::addColumn<QByteArray>("warning");
+
+    QTest::newRow("binary junk") << Damage::None
+                                 << QByteArray("\0\xff\xfe[\x01=\n\0\0garbage", 15) << 0 << true
+                                 << QByteArray();
+    QTest::newRow("date broken by a stray quote")
+            << Damage::None << QByteArray("LastUpdateReminder=\"2026-01-01\n") << 0 << true
+            << QByteArray();
+    QTest::newRow("no such day") << Damage::None << QByteArray("LastUpdateReminder=2024-02-30\n")
+                                 << 0 << true << QByteArray();
+    QTest::newRow("unknown stored type")
+            << Damage::None << QByteArray("LastUpdateReminder=@Variant(\\0\\0\\0\\x7f)\n") << 0
+            << true << QByteArray("QVariant::load: unknown user type with name .");
+    // The readable lines of a damaged file still count.
+    QTest::newRow("damaged lines beside an old date")
+            << Damage::None << QByteArray("[General\nLastUpdateReminder=2026-01-01\n\x01\xff=\n")
+            << 1 << true << QByteArray();
+    QTest::newRow("directory where the file should be")
+            << Damage::DirectoryHere << QByteArray() << 0 << false << QByteArray();
+    QTest::newRow("folder path runs through a file")
+            << Damage::UnderAFile << QByteArray() << 0 << false << QByteArray();
+}
+
+void TestSettingsStore::badFileStillGivesANormalStart()
+{
+    QFETCH(Damage, damage);
+    QFETCH(QByteArray, contents);
+    QFETCH(int, questions);
+    QFETCH(bool, todayWritten);
+    QFETCH(QByteArray, warning);
+    if (!warning.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, warning.constData());
+
+    // A fresh folder per row: QSettings caches files by path within a process.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QString path = dir.filePath(QStringLiteral("amorisk/amorisk.conf"));
+    switch (damage) {
+    case Damage::None:
+        QVERIFY(writeFile(path, contents));
+        break;
+    case Damage::DirectoryHere:
+        QVERIFY(QDir().mkpath(path));
+        break;
+    case Damage::UnderAFile:
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("amorisk")), "not a folder"));
+        break;
+    }
+
+    IniSettingsStore store(path);
+    testing::TestServices fakes;
+    fakes.calendar.date = Today;
+    services().settings = &store;
+    fakes.messages.answers = {MessageAnswer::No};
+
+    RemindOfUpdate();
+
+    QCOMPARE(fakes.messages.shown.size(), questions);
+    QVERIFY(fakes.opener.opened.isEmpty());
+    QCOMPARE(fakes.exitCodes, QList<int>());
+    // Read past QSettings' own cache: only the disk tells what was written.
+    QCOMPARE(readFile(path).contains("LastUpdateReminder=2026-12-07"), todayWritten);
+    if (!todayWritten) {
+        QVERIFY(!store.value(Key).isValid());
+        QVERIFY(!store.setValue(Key, QStringLiteral("2026-12-07")));
+    }
+}
+
+QTEST_MAIN(TestSettingsStore)
+#include "tst_settingsstore.moc"
