@@ -54,7 +54,7 @@ EntryOutcome ValidateInput(const EntryInput &input)
         && input.dayPosition <= 30)
         return refuse("Please Enter Correct Date Or Month!");
 
-    // This message has always had a blank before the "!"; kept as users know it.
+    // Unlike the February message, this one has a blank before the "!".
     if (isThirtyDayMonth(input.monthPosition) && input.dayPosition == 30)
         return refuse("Please Enter Correct Date Or Month !");
 

@@ -159,7 +159,7 @@ void TestSignTable::everyDayBelongsToExactlyOneSign()
     const QString sign = sunSignFor(day.month() - 1, day.day() - 1);
     const SignProfile *row = findSign(sign);
     QVERIFY2(row, qPrintable(sign));
-    QVERIFY(spanContains(*row, day));
+    QVERIFY2(spanContains(*row, day), qPrintable(sign));
 
     int spans = 0;
     for (const SignProfile &other : signTable())
