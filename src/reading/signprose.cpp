@@ -366,7 +366,7 @@ const char aquariusNegativeTraits[] =
 
 const char aquariusRomanceProfile[] =
         "The water bearer with his verbal dexterity, brilliant mind and quirky sense of humour can "
-        "be an enchanting lover. Conversation is his foreplay, and he seeks above all a partner "
+        "be an enchanting lover. Conversation is his serenade, and he seeks above all a partner "
         "who "
         "will stimulate him intellectually. His charm is considerable, and he wins hearts with "
         "ease. Do not expect grand declarations, though; he likes to start as a friend and let "
