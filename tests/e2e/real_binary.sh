@@ -54,8 +54,24 @@ done
 [ -n "${xvfb:-}" ] || { echo "FAIL - could not start Xvfb"; exit 1; }
 
 title='^Amorisk v1\.15$'
-"$binary" & first=$!; pids+=("$first")
+conf=$XDG_CONFIG_HOME/amorisk/amorisk.conf
+today=$(date +%F)
+
+# A stand-in for xdg-open that records the address it is given.
+mkdir -p "$work/stub" "$work/nobrowser"
+cat >"$work/stub/xdg-open" <<STUB
+#!/bin/sh
+printf '%s\n' "\$1" >>"$work/opened"
+STUB
+chmod +x "$work/stub/xdg-open"
+opened() { cat "$work/opened" 2>/dev/null; }
+was_opened() { grep -qxF "$1" "$work/opened" 2>/dev/null; }
+site=https://www.zenthari.com/amorisk/ssd.php?page=
+
+# First run: no question, the reminder date is stored, the input window shows.
+env PATH="$work/stub" BROWSER= "$binary" & first=$!; pids+=("$first")
 check "input window appears with its title" wait_for 20 has_windows "$title" 1
+check "first run stores today as the last reminder" grep -qx "LastUpdateReminder=$today" "$conf"
 main_window=$(windows "$title" | head -n1)
 
 "$binary" & second=$!; pids+=("$second")
@@ -67,17 +83,90 @@ check "second start exits with status 0" [ "$(exit_code_of "$second")" -eq 0 ]
 check "second start showed no window of its own" has_windows "$title" 1
 check "first run keeps running" running "$first"
 
+press "$main_window" alt+h o
+check "Help > Online Help opens the help page" wait_for 10 was_opened "${site}help-web-page"
+
+# A run killed outright leaves its lock behind; it must not refuse the next
+# start. Ten starts at the same instant leave exactly one program running.
 kill -9 "$first"; wait "$first" 2>/dev/null
-"$binary" & third=$!; pids+=("$third")
-check "a killed run does not block the next start" wait_for 20 has_windows "$title" 1
+starts=()
+for i in $(seq 10); do env PATH="$work/stub" BROWSER= "$binary" & starts+=($!); pids+=($!); done
+check "ten simultaneous starts: one input window" wait_for 30 has_windows "$title" 1
+check "ten simultaneous starts: nine refusals" wait_for 30 has_windows '^Amorisk$' 9
+for w in $(windows '^Amorisk$'); do press "$w" Return; done
+survivors=()
+for p in "${starts[@]}"; do wait_for 20 stopped "$p" || survivors+=("$p"); done
+check "ten simultaneous starts: exactly one keeps running (${#survivors[@]})" [ "${#survivors[@]}" -eq 1 ]
+third=${survivors[0]:-0}
 main_window=$(windows "$title" | head -n1)
 
+# Exit: the exit screen replaces the input window; a referral goes out as one
+# well-formed address whose values decode to what was typed.
 press "$main_window" alt+x
-check "exit shows the exit screen in place of the input window" \
-  wait_for 20 bash -c "[ \"\$(xdotool search --onlyvisible --name '$title' | wc -l)\" -eq 1 ] && ! xdotool search --onlyvisible --name '$title' | grep -qx '$main_window'"
+exit_screen_shown() {
+  local ws; ws=$(windows "$title")
+  [ "$(printf '%s\n' "$ws" | grep -c .)" -eq 1 ] && ! printf '%s\n' "$ws" | grep -qx "$main_window"
+}
+check "exit shows the exit screen in place of the input window" wait_for 20 exit_screen_shown
 exit_screen=$(windows "$title" | head -n1)
+type_into() { # window, x, y, text
+  xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.2
+  xdotool type --delay 20 "$4"
+}
+name='Ann & Bob #1 = 50%+'
+friend="Cy O'Neil"
+if [ -n "$exit_screen" ]; then
+  xdotool windowfocus --sync "$exit_screen" 2>/dev/null
+  type_into "$exit_screen" 40 249 "$name"
+  type_into "$exit_screen" 280 249 "ann@example.org"
+  type_into "$exit_screen" 40 273 "$friend"
+  type_into "$exit_screen" 280 273 "cy@example.net"
+  press "$exit_screen" alt+n
+fi
+referral() { opened | grep -F "page=qorv-refer-a-friend" | tail -n1; }
+check "the referral page is opened" wait_for 10 bash -c "grep -qF 'page=qorv-refer-a-friend' '$work/opened'"
+decode() { local v=${1//+/ }; printf '%b' "${v//%/\\x}"; }
+query=$(referral); query=${query#*page=qorv-refer-a-friend}
+declare -A taf=()
+IFS='&' read -r -a parts <<<"${query#&}"
+for part in "${parts[@]}"; do taf[${part%%=*}]=$(decode "${part#*=}"); done
+check "referral: six parameters" [ "${#parts[@]}" -eq 6 ]
+check "referral: name intact" [ "${taf[taf1]:-}" = "$name" ]
+check "referral: e-mail intact" [ "${taf[taf2]:-}" = "ann@example.org" ]
+check "referral: untouched message with its line break" [ "${taf[taf3]:-}" = $'Your Message\r\n' ]
+check "referral: friend's name intact" [ "${taf[taf4]:-}" = "$friend" ]
+check "referral: friend's e-mail intact" [ "${taf[taf5]:-}" = "cy@example.net" ]
+check "referral: product folder" [ "${taf[taf6]:-}" = "https://www.zenthari.com/amorisk/" ]
 [ -n "$exit_screen" ] && press "$exit_screen" alt+x
 check "closing the exit screen ends the process" wait_for 20 stopped "$third"
 check "the process ends with status 0" [ "$(exit_code_of "$third")" -eq 0 ]
+
+# Fifteen days after the last reminder the question comes first; Yes opens
+# the download page and stores today.
+printf '[General]\nLastUpdateReminder=%s\n' "$(date -d '-15 days' +%F)" >"$conf"
+env PATH="$work/stub" BROWSER= "$binary" & fourth=$!; pids+=("$fourth")
+check "the update question comes before any window" wait_for 20 has_windows '^Amorisk$' 1
+check "no input window while the question is open" has_windows "$title" 0
+question=$(windows '^Amorisk$' | head -n1)
+[ -n "$question" ] && press "$question" Return
+check "Yes opens the download page" wait_for 10 was_opened "${site}download-web-page"
+check "the input window follows the answer" wait_for 20 has_windows "$title" 1
+check "the answer stores today" grep -qx "LastUpdateReminder=$today" "$conf"
+kill "$fourth"; wait "$fourth" 2>/dev/null
+
+# No browser and no xdg-open at all: a link does nothing visible and the
+# program carries on.
+env PATH="$work/nobrowser" BROWSER= DEFAULT_BROWSER= "$binary" & fifth=$!; pids+=("$fifth")
+check "starts without any browser" wait_for 20 has_windows "$title" 1
+main_window=$(windows "$title" | head -n1)
+press "$main_window" alt+h o
+sleep 1
+check "a link without a browser leaves the program running" running "$fifth"
+check "a link without a browser shows nothing" has_windows "$title" 1
+press "$main_window" alt+x
+wait_for 20 exit_screen_shown
+exit_screen=$(windows "$title" | head -n1)
+[ -n "$exit_screen" ] && press "$exit_screen" alt+x
+check "and it still ends normally" wait_for 20 stopped "$fifth"
 
 [ "$failures" -eq 0 ]
