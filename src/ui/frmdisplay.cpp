@@ -1,12 +1,50 @@
 #include "ui/frmdisplay.h"
 
+#include "app/forms.h"
+#include "reading/signtable.h"
+#include "ui/autosize.h"
+#include "ui/frmabout.h"
+#include "ui/frmmain.h"
+#include "ui/look.h"
+#include "ui/resources.h"
+#include "web/frmexitscreen.h"
+#include "web/modhelp.h"
+
 #include "ui_frmDisplay.h"
+
+#include <QCloseEvent>
+#include <QLayout>
 
 namespace amorisk {
 
-FrmDisplay::FrmDisplay(QWidget *parent) : QMainWindow(parent), ui(new Ui::frmDisplay)
+FrmDisplay::FrmDisplay(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::frmDisplay)
 {
+    installFontSubstitutions();
+    initResources();
     ui->setupUi(this);
+    ui->mnuSep1->setSeparator(true);
+    ui->mnuSep2->setSeparator(true);
+    fitAutoSizeCaptions(this);
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    fixWindowFrame(this);
+    // The bottom panel comes first in tab order but takes no focus.
+    ui->cmdBack->setFocus();
+
+    connect(ui->cmdBack, &QPushButton::clicked, this, &FrmDisplay::cmdBack_Click);
+    connect(ui->mnuBack, &QAction::triggered, this, &FrmDisplay::cmdBack_Click);
+    connect(ui->mnuExit, &QAction::triggered, this, &FrmDisplay::mnuExit_Click);
+    connect(ui->mnuAbout, &QAction::triggered, this, &FrmDisplay::mnuAbout_Click);
+    connect(ui->Label61, &LinkLabel::clicked, this, &FrmDisplay::Label61_Click);
+    connect(ui->lblCobrand, &LinkLabel::clicked, this, &FrmDisplay::lblCobrand_Click);
+    connect(ui->lblFullBrand, &LinkLabel::clicked, this, &FrmDisplay::lblFullBrand_Click);
+    connect(ui->mnuOnline, &QAction::triggered, this, &FrmDisplay::mnuOnline_Click);
+    connect(ui->mnuVisit, &QAction::triggered, this, &FrmDisplay::mnuVisit_Click);
+    connect(ui->mnuUpdate, &QAction::triggered, this, &FrmDisplay::mnuUpdate_Click);
+    connect(ui->mnuDonate, &QAction::triggered, this, &FrmDisplay::mnuDonate_Click);
+    connect(ui->mnumakemoney, &QAction::triggered, this, &FrmDisplay::mnumakemoney_Click);
 }
 
 FrmDisplay::~FrmDisplay()
@@ -14,6 +52,101 @@ FrmDisplay::~FrmDisplay()
     delete ui;
 }
 
-void FrmDisplay::Form_Unload() {}
+void FrmDisplay::Form_Unload()
+{
+    Forms::frmExitScreen()->show();
+}
+
+void FrmDisplay::setSunSign(const QString &name)
+{
+    setCaption(ui->lblSunSign, name);
+}
+
+void FrmDisplay::setProfile(const reading::SignProfile &row, const QPixmap &picture)
+{
+    setCaption(ui->lblSunSignElement, QLatin1String(row.element));
+    setCaption(ui->lblSunSignNumber, QLatin1String(row.luckyNumber));
+    setCaption(ui->lblSunSignDay, QLatin1String(row.luckyDay));
+    setCaption(ui->lblSunSignCompatibility, QLatin1String(row.compatibility));
+    setCaption(ui->lblSunSignBirthStone, QLatin1String(row.birthstone));
+    ui->txtSunSignPositiveTraits->setPlainText(QLatin1String(row.positiveTraits));
+    ui->txtSunSignNegativeTraits->setPlainText(QLatin1String(row.negativeTraits));
+    ui->picSunSign->setPixmap(picture);
+    ui->picSunSign->setAccessibleName(QLatin1String(row.name));
+    ui->txtLoveProfile->setPlainText(QLatin1String(row.romanceProfile));
+}
+
+void FrmDisplay::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    Forms::unload(FormId::frmDisplay);
+}
+
+void FrmDisplay::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_centred) {
+        m_centred = true;
+        centreOnScreen(this);
+    }
+}
+
+void FrmDisplay::cmdBack_Click()
+{
+    Forms::frmMain()->show();
+    Forms::unload(FormId::frmDisplay);
+    // Unloading showed the exit screen; Back is not leaving the program.
+    Forms::frmExitScreen()->hide();
+}
+
+void FrmDisplay::mnuExit_Click()
+{
+    Forms::unload(FormId::frmDisplay);
+}
+
+void FrmDisplay::mnuAbout_Click()
+{
+    Forms::frmAbout()->exec();
+}
+
+void FrmDisplay::Label61_Click()
+{
+    OpenHomePage();
+}
+
+void FrmDisplay::lblCobrand_Click()
+{
+    OpenCoBrandPage();
+}
+
+void FrmDisplay::lblFullBrand_Click()
+{
+    OpenFullyBrandedPage();
+}
+
+void FrmDisplay::mnuOnline_Click()
+{
+    OpenHelpPage();
+}
+
+void FrmDisplay::mnuVisit_Click()
+{
+    OpenHomePage();
+}
+
+void FrmDisplay::mnuUpdate_Click()
+{
+    CheckForUpdate();
+}
+
+void FrmDisplay::mnuDonate_Click()
+{
+    OpenDonatePage();
+}
+
+void FrmDisplay::mnumakemoney_Click()
+{
+    OpenFullyBrandedPage();
+}
 
 } // namespace amorisk

@@ -1,0 +1,218 @@
+#pragma once
+
+// Checks shared by the input and reading window tests: a control table in
+// twips, as the layouts are drawn up, compared with the built window.
+
+#include <QAbstractScrollArea>
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTest>
+
+#include <cmath>
+#include <vector>
+
+namespace amorisk::testing {
+
+struct ControlSpec
+{
+    const char *name;
+    const char *className; // checked with inherits(); "QFrame" must match exactly
+    const char *container; // "window" = client area; "SSTab1:n" = page n of the tab control
+    int left, top, width, height; // twips
+    bool autoSize = false;
+};
+
+struct LookSpec
+{
+    const char *name;
+    const char *family;
+    int pixelSize;
+    bool bold;
+    bool underline;
+    const char *foreground; // "" = not stated
+    const char *background; // "" = not stated or transparent
+};
+
+inline int px(int twips)
+{
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+
+inline QWidget *control(QMainWindow *window, const char *name)
+{
+    return window->findChild<QWidget *>(QLatin1String(name));
+}
+
+inline QWidget *containerOf(QMainWindow *window, const ControlSpec &spec)
+{
+    const QString container = QLatin1String(spec.container);
+    if (container == QLatin1String("window"))
+        return window->centralWidget();
+    if (container.startsWith(QLatin1String("SSTab1:")))
+        return window->findChild<QTabWidget *>(QStringLiteral("SSTab1"));
+    return window->findChild<QWidget *>(container);
+}
+
+// Rows for a data-driven test over a control table.
+inline void addControlRows(const std::vector<ControlSpec> &table)
+{
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < table.size(); ++i)
+        QTest::newRow(table[i].name) << static_cast<int>(i);
+}
+
+inline void checkControl(QMainWindow *window, const ControlSpec &spec)
+{
+    QWidget *w = control(window, spec.name);
+    QVERIFY2(w, spec.name);
+    if (qstrcmp(spec.className, "QFrame") == 0)
+        QCOMPARE(w->metaObject()->className(), "QFrame");
+    else
+        QVERIFY2(w->inherits(spec.className), w->metaObject()->className());
+
+    QWidget *container = containerOf(window, spec);
+    QVERIFY(container);
+    QVERIFY(container->isAncestorOf(w));
+    const QString where = QLatin1String(spec.container);
+    if (where.startsWith(QLatin1String("SSTab1:"))) {
+        auto *tab = static_cast<QTabWidget *>(container);
+        QVERIFY(tab->widget(where.mid(7).toInt())->isAncestorOf(w));
+    } else {
+        QCOMPARE(w->parentWidget(), container);
+    }
+
+    const QPoint at = w->mapTo(container, QPoint(0, 0));
+    QCOMPARE(at, QPoint(px(spec.left), px(spec.top)));
+    if (spec.autoSize) {
+        // An auto-size caption is as large as its text.
+        QCOMPARE(w->size(), w->sizeHint());
+    } else {
+        QCOMPARE(w->size(), QSize(px(spec.width), px(spec.height)));
+    }
+}
+
+inline void checkLook(QMainWindow *window, const LookSpec &spec)
+{
+    QWidget *w = control(window, spec.name);
+    QVERIFY2(w, spec.name);
+    w->ensurePolished();
+    const QFont font = w->font();
+    QCOMPARE(font.family(), QLatin1String(spec.family));
+    QCOMPARE(font.pixelSize(), spec.pixelSize);
+    QCOMPARE(font.bold(), spec.bold);
+    QCOMPARE(font.underline(), spec.underline);
+    if (*spec.foreground)
+        QCOMPARE(w->palette().color(w->foregroundRole()), QColor(QLatin1String(spec.foreground)));
+    if (*spec.background)
+        QCOMPARE(w->palette().color(w->backgroundRole()), QColor(QLatin1String(spec.background)));
+    if (w->inherits("amorisk::LinkLabel") && font.underline())
+        QCOMPARE(w->cursor().shape(), Qt::PointingHandCursor);
+}
+
+// Siblings stack in creation order: the later one is in front.
+inline QStringList namedChildrenInOrder(QWidget *parent, const QStringList &names)
+{
+    QStringList order;
+    for (QObject *child : parent->children())
+        if (names.contains(child->objectName()))
+            order << child->objectName();
+    return order;
+}
+
+// A caption's text fits its rectangle, wrapped as the caption wraps: no line
+// is wider than the caption and the lines take no more than its height.
+inline bool captionFits(QLabel *label)
+{
+    label->ensurePolished();
+    const QRect box = label->contentsRect();
+    if (!label->wordWrap()) {
+        const QSize needed = label->sizeHint();
+        return needed.width() <= label->width() && needed.height() <= label->height();
+    }
+    const int flags = static_cast<int>(label->alignment()) | Qt::TextWordWrap;
+    const QRect lines = label->fontMetrics().boundingRect(QRect(0, 0, box.width(), 10000), flags,
+                                                          label->text());
+    return lines.width() <= box.width() && label->heightForWidth(label->width()) <= label->height();
+}
+
+struct MenuItemSpec
+{
+    const char *name;
+    const char *text; // "-" for a separator
+};
+
+inline void checkMenu(QMenu *menu, const std::vector<MenuItemSpec> &items)
+{
+    const QList<QAction *> actions = menu->actions();
+    QCOMPARE(actions.size(), static_cast<qsizetype>(items.size()));
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        QAction *a = actions.at(static_cast<qsizetype>(i));
+        QCOMPARE(a->objectName(), QLatin1String(items[i].name));
+        QCOMPARE(a->isSeparator(), qstrcmp(items[i].text, "-") == 0);
+        if (!a->isSeparator())
+            QCOMPARE(a->text(), QLatin1String(items[i].text));
+        QVERIFY(a->shortcut().isEmpty());
+        QVERIFY(!a->isCheckable());
+        QVERIFY(a->isVisible());
+    }
+}
+
+// The menu bar: File and Help menus, then two entries that are commands
+// themselves, the last one hidden.
+inline void checkMenuBar(QMainWindow *window, const char *fileMenu,
+                         const std::vector<MenuItemSpec> &fileItems,
+                         const std::vector<MenuItemSpec> &helpItems)
+{
+    const QList<QAction *> bar = window->menuBar()->actions();
+    QCOMPARE(bar.size(), 4);
+    QVERIFY(bar[0]->menu() && bar[1]->menu());
+    QCOMPARE(bar[0]->menu()->objectName(), QLatin1String(fileMenu));
+    QCOMPARE(bar[0]->text(), QStringLiteral("&File"));
+    QCOMPARE(bar[1]->menu()->objectName(), QStringLiteral("mnuHelp"));
+    QCOMPARE(bar[1]->text(), QStringLiteral("&Help"));
+    QCOMPARE(bar[2]->objectName(), QStringLiteral("mnuDonate"));
+    QCOMPARE(bar[2]->text(), QStringLiteral("&Donate"));
+    QVERIFY(!bar[2]->menu() && bar[2]->isVisible());
+    QCOMPARE(bar[3]->objectName(), QStringLiteral("mnumakemoney"));
+    QCOMPARE(bar[3]->text(), QStringLiteral("Make Money &Online"));
+    QVERIFY(!bar[3]->menu() && !bar[3]->isVisible());
+    checkMenu(bar[0]->menu(), fileItems);
+    checkMenu(bar[1]->menu(), helpItems);
+}
+
+// The client area is exactly the given size, right below the menu bar, and
+// the window can be neither resized nor maximised or minimised.
+inline void checkFrame(QMainWindow *window, QSize client)
+{
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QWidget *central = window->centralWidget();
+    QCOMPARE(central->size(), client);
+    QCOMPARE(central->y(), window->menuBar()->geometry().bottom() + 1);
+    QCOMPARE(window->height(), window->menuBar()->height() + client.height());
+    QCOMPARE(window->width(), client.width());
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!(window->windowFlags() & Qt::WindowMinimizeButtonHint));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Amorisk v1.15"));
+    const QPoint offCentre
+            = window->frameGeometry().center() - window->screen()->availableGeometry().center();
+    QVERIFY2(offCentre.manhattanLength() <= 2, "not centred on the screen");
+}
+
+inline void checkProgramIcon(QWidget *window)
+{
+    const QImage icon = window->windowIcon().pixmap(32, 32).toImage();
+    QVERIFY2(!icon.isNull(), "no program icon");
+    QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32),
+             QImage(QStringLiteral(":/images/amorisk-32.png"))
+                     .convertToFormat(QImage::Format_ARGB32));
+}
+
+} // namespace amorisk::testing
