@@ -6,7 +6,6 @@
 #include "ui/frmabout.h"
 #include "ui/frmmain.h"
 #include "ui/look.h"
-#include "ui/resources.h"
 #include "web/frmexitscreen.h"
 #include "web/modhelp.h"
 
@@ -22,7 +21,6 @@ FrmDisplay::FrmDisplay(QWidget *parent)
     , ui(new Ui::frmDisplay)
 {
     installFontSubstitutions();
-    initResources();
     ui->setupUi(this);
     ui->mnuSep1->setSeparator(true);
     ui->mnuSep2->setSeparator(true);

@@ -1,5 +1,7 @@
 #include "ui/frmmain.h"
 
+#include "ui/controllook.h"
+
 #include "app/forms.h"
 #include "app/services.h"
 #include "reading/entrycheck.h"
@@ -7,7 +9,6 @@
 #include "ui/frmabout.h"
 #include "ui/look.h"
 #include "ui/namekey.h"
-#include "ui/resources.h"
 #include "ui/showreading.h"
 #include "web/frmexitscreen.h"
 #include "web/modhelp.h"
@@ -27,13 +28,20 @@ FrmMain::FrmMain(QWidget *parent)
     , ui(new Ui::frmMain)
 {
     installFontSubstitutions();
-    initResources();
     ui->setupUi(this);
     // Separators are named items of the menu, so they are made here rather
     // than left anonymous in the layout.
     ui->mnuFileSep1->setSeparator(true);
     ui->mnuFileSep2->setSeparator(true);
     fitAutoSizeCaptions(this);
+    // The date lists take their colours from the palette: a style sheet rule
+    // on a combo box makes Qt 6.4 keep a little memory at every show.
+    for (QComboBox *list : {ui->cboDate, ui->cboMonth, ui->cboYear}) {
+        for (auto role : {QPalette::Base, QPalette::Button, QPalette::Window})
+            setRoleColour(list, role, QColor(0xFF, 0xFF, 0xFF));
+        for (auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+            setRoleColour(list, role, QColor(0x5A, 0x23, 0xDC));
+    }
 
     // The window is exactly its menu bar over the fixed client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
