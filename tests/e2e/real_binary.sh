@@ -129,11 +129,13 @@ decode() { local v=${1//+/ }; printf '%b' "${v//%/\\x}"; }
 query=$(referral); query=${query#*page=qorv-refer-a-friend}
 declare -A taf=()
 IFS='&' read -r -a parts <<<"${query#&}"
-for part in "${parts[@]}"; do taf[${part%%=*}]=$(decode "${part#*=}"); done
+raw=()
+for part in "${parts[@]}"; do taf[${part%%=*}]=$(decode "${part#*=}"); raw+=("${part#*=}"); done
 check "referral: six parameters" [ "${#parts[@]}" -eq 6 ]
 check "referral: name intact" [ "${taf[taf1]:-}" = "$name" ]
 check "referral: e-mail intact" [ "${taf[taf2]:-}" = "ann@example.org" ]
-check "referral: untouched message with its line break" [ "${taf[taf3]:-}" = $'Your Message\r\n' ]
+# Read raw: a command substitution would drop the line feed.
+check "referral: untouched message with its line break" [ "${raw[2]:-}" = "Your%20Message%0D%0A" ]
 check "referral: friend's name intact" [ "${taf[taf4]:-}" = "$friend" ]
 check "referral: friend's e-mail intact" [ "${taf[taf5]:-}" = "cy@example.net" ]
 check "referral: product folder" [ "${taf[taf6]:-}" = "https://www.zenthari.com/amorisk/" ]
