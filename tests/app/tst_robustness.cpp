@@ -82,7 +82,11 @@ private slots:
             return w->objectName() == QLatin1String("frmDisplay");
         });
         QCOMPARE(displays, 0);
+#ifndef __SANITIZE_ADDRESS__
+        // AddressSanitizer holds freed memory in quarantine, so resident size
+        // says nothing about leaks there; it reports real leaks itself.
         QVERIFY2(grown < 2048, qPrintable(QStringLiteral("grew by %1 KB").arg(grown)));
+#endif
         QVERIFY(fakes.messages.shown.isEmpty());
     }
 
