@@ -24,8 +24,10 @@ const QString verdana = QStringLiteral("Verdana");
 FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent), ui(new Ui::frmAbout)
 {
     installFontSubstitutions();
-    ui->setupUi(this);
+    // Window flags before the controls exist: changing them later rebuilds
+    // the native window and restyles every control.
     fixWindowFrame(this);
+    ui->setupUi(this);
     setFixedSize(size());
 
     setRoleColour(this, QPalette::Window, Qt::white);

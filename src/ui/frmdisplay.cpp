@@ -21,13 +21,15 @@ FrmDisplay::FrmDisplay(QWidget *parent)
     , ui(new Ui::frmDisplay)
 {
     installFontSubstitutions();
+    // Window flags before the controls exist: changing them later rebuilds
+    // the native window and restyles every control.
+    fixWindowFrame(this);
     ui->setupUi(this);
     ui->mnuSep1->setSeparator(true);
     ui->mnuSep2->setSeparator(true);
     fitAutoSizeCaptions(this);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    fixWindowFrame(this);
     // The bottom panel comes first in tab order but takes no focus.
     ui->cmdBack->setFocus();
 

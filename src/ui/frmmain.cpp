@@ -28,6 +28,9 @@ FrmMain::FrmMain(QWidget *parent)
     , ui(new Ui::frmMain)
 {
     installFontSubstitutions();
+    // Window flags before the controls exist: changing them later rebuilds
+    // the native window and restyles every control.
+    fixWindowFrame(this);
     ui->setupUi(this);
     // Separators are named items of the menu, so they are made here rather
     // than left anonymous in the layout.
@@ -45,7 +48,6 @@ FrmMain::FrmMain(QWidget *parent)
 
     // The window is exactly its menu bar over the fixed client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    fixWindowFrame(this);
 
     for (QLineEdit *box : {ui->txtFirstName, ui->txtMiddleName, ui->txtLastName}) {
         // Typed text must reach the key filter as key presses; an input

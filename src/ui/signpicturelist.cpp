@@ -12,7 +12,7 @@ SignPictureList::SignPictureList()
 {
     for (const char *key : keys) {
         const QString k = QString::fromLatin1(key);
-        m_entries.append({k, QPixmap(QLatin1String(":/images/") + k)});
+        m_entries.append({k, QPixmap()});
     }
 }
 
@@ -30,7 +30,10 @@ QPixmap SignPictureList::picture(int position) const
 {
     if (position < 1 || position > count())
         return {};
-    return m_entries.at(position - 1).picture;
+    const Entry &entry = m_entries.at(position - 1);
+    if (entry.picture.isNull())
+        entry.picture.load(QLatin1String(":/images/") + entry.key);
+    return entry.picture;
 }
 
 QString SignPictureList::key(int position) const

@@ -7,7 +7,8 @@
 namespace amorisk {
 
 // The input window's image list: the twelve sign pictures at positions 1 to 12
-// in sign-index order, each stored with its key. Pictures are taken by position.
+// in sign-index order, each stored with its key. Pictures are taken by position
+// and decoded on first use, so start-up pays only for what a reading shows.
 class SignPictureList
 {
 public:
@@ -23,7 +24,7 @@ private:
     struct Entry
     {
         QString key;
-        QPixmap picture;
+        mutable QPixmap picture;
     };
     QList<Entry> m_entries;
 };

@@ -84,8 +84,10 @@ void refuseSpace(QWidget *box, QChar &typed)
 FrmExitScreen::FrmExitScreen(QWidget *parent) : QWidget(parent), ui(new Ui::frmExitScreen)
 {
     installFontSubstitutions();
-    ui->setupUi(this);
+    // Window flags before the controls exist: changing them later rebuilds
+    // the native window and restyles every control.
     fixWindowFrame(this);
+    ui->setupUi(this);
     setFixedSize(size());
 
     setRoleColour(this, QPalette::Window, Qt::white);
