@@ -89,12 +89,6 @@ const std::vector<LookSpec> &displayLook()
     return table;
 }
 
-template <typename T = QWidget>
-T *in(QMainWindow *window, const char *name)
-{
-    return window->findChild<T *>(QLatin1String(name));
-}
-
 const char *const valueCaptions[]
         = {"lblSunSign",    "lblSunSignElement",       "lblSunSignNumber",
            "lblSunSignDay", "lblSunSignCompatibility", "lblSunSignBirthStone"};
@@ -108,7 +102,7 @@ class TestFrmDisplay : public QObject
     Q_OBJECT
 
 private slots:
-    void controlsMatchTheLayout_data() { addControlRows(displayControls()); }
+    void controlsMatchTheLayout_data() { addRows(displayControls()); }
     void controlsMatchTheLayout()
     {
         TestServices services;
@@ -119,12 +113,7 @@ private slots:
         checkControl(window, displayControls()[static_cast<std::size_t>(row)]);
     }
 
-    void fontsAndColours_data()
-    {
-        QTest::addColumn<int>("row");
-        for (std::size_t i = 0; i < displayLook().size(); ++i)
-            QTest::newRow(displayLook()[i].name) << static_cast<int>(i);
-    }
+    void fontsAndColours_data() { addRows(displayLook()); }
     void fontsAndColours()
     {
         TestServices services;
@@ -247,9 +236,7 @@ private slots:
     {
         TestServices services;
         FrmDisplay *window = Forms::frmDisplay();
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(showAndActivate(window));
         QTRY_COMPARE(QApplication::focusWidget(), in(window, "cmdBack"));
         QStringList visited;
         for (int i = 0; i < 5; ++i) {

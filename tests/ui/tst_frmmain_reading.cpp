@@ -24,12 +24,6 @@ using namespace amorisk::testing;
 
 namespace {
 
-template <typename T = QWidget>
-T *in(QWidget *window, const char *name)
-{
-    return window->findChild<T *>(QLatin1String(name));
-}
-
 struct Entries
 {
     QString first, middle, last;
@@ -96,20 +90,6 @@ QString textOf(QWidget *window, const char *name)
 
 const Entries leo{"JOHN", "", "SMITH", 6, 25, 1980};
 const Entries virgo{"MARY", "ANN", "JONES", 8, 1, 1975};
-
-// Closes whatever modal window a test leaves open, so no test can hang on one.
-struct ModalWatchdog
-{
-    ModalWatchdog()
-    {
-        QObject::connect(&timer, &QTimer::timeout, [] {
-            if (QWidget *modal = QApplication::activeModalWidget())
-                modal->hide();
-        });
-        timer.start(3000);
-    }
-    QTimer timer;
-};
 
 } // namespace
 
@@ -337,9 +317,7 @@ private slots:
         TestServices services;
         SunSign = QStringLiteral("Taurus");
         FrmMain *main = Forms::frmMain();
-        main->show();
-        main->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(main));
+        QVERIFY(showAndActivate(main));
         const Entries entries{first, "", last, month, day, year};
         enter(main, entries);
         in(main, "cboYear")->setFocus();
