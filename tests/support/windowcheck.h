@@ -218,6 +218,19 @@ inline void checkCentred(QWidget *window)
     QVERIFY2(offCentre.manhattanLength() <= 2, "not centred on the screen");
 }
 
+// Chooses a menu command, or clicks a caption brought to the front first.
+inline void activate(QMainWindow *window, const QString &name)
+{
+    if (auto *action = window->findChild<QAction *>(name)) {
+        action->trigger();
+        return;
+    }
+    QWidget *w = in(window, name);
+    QVERIFY2(w, qPrintable(name));
+    w->raise();
+    QTest::mouseClick(w, Qt::LeftButton);
+}
+
 // The client area is exactly the given size, right below the menu bar, and
 // the window can be neither resized nor maximised or minimised.
 inline void checkFrame(QMainWindow *window, QSize client)

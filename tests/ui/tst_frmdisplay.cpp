@@ -283,10 +283,7 @@ private slots:
         TestServices services;
         FrmDisplay *window = Forms::frmDisplay();
         window->show();
-        if (control.startsWith(QLatin1String("mnu")))
-            window->findChild<QAction *>(control)->trigger();
-        else
-            QTest::mouseClick(window->findChild<QWidget *>(control), Qt::LeftButton);
+        activate(window, control);
         QCOMPARE(services.opener.opened, QStringList{web::pageAddress(key)});
         QVERIFY(services.messages.shown.isEmpty());
         QVERIFY(window->isVisible());

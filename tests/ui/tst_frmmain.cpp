@@ -476,13 +476,7 @@ private slots:
         TestServices services;
         FrmMain *window = Forms::frmMain();
         window->show();
-        if (control.startsWith(QLatin1String("mnu"))) {
-            window->findChild<QAction *>(control)->trigger();
-        } else {
-            QWidget *label = window->findChild<QWidget *>(control);
-            label->raise();
-            QTest::mouseClick(label, Qt::LeftButton);
-        }
+        activate(window, control);
         QCOMPARE(services.opener.opened, QStringList{web::pageAddress(key)});
         QVERIFY(services.messages.shown.isEmpty());
         QVERIFY(window->isVisible());
