@@ -3,6 +3,10 @@
 // Checks shared by the window tests: a control table in twips, as the
 // layouts are drawn up, compared with the built window.
 
+#include "app/forms.h"
+#include "fakes.h"
+#include "web/pages.h"
+
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QColor>
@@ -229,6 +233,35 @@ inline void activate(QMainWindow *window, const QString &name)
     QVERIFY2(w, qPrintable(name));
     w->raise();
     QTest::mouseClick(w, Qt::LeftButton);
+}
+
+// The captions and menu commands both main windows have, with their pages.
+inline void addLinkRows()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("Label61") << "Label61" << web::PageKey::HomePage;
+    QTest::newRow("lblCobrand") << "lblCobrand" << web::PageKey::CoBrand;
+    QTest::newRow("lblFullBrand") << "lblFullBrand" << web::PageKey::FullyBranded;
+    QTest::newRow("mnuOnline") << "mnuOnline" << web::PageKey::HelpPage;
+    QTest::newRow("mnuVisit") << "mnuVisit" << web::PageKey::HomePage;
+    QTest::newRow("mnuUpdate") << "mnuUpdate" << web::PageKey::DownloadPage;
+    QTest::newRow("mnuDonate") << "mnuDonate" << web::PageKey::Donate;
+    QTest::newRow("mnumakemoney") << "mnumakemoney" << web::PageKey::FullyBranded;
+}
+
+// The row's caption or command opens exactly its page, asks nothing and
+// leaves the window up and alone.
+inline void checkLinkOpensItsPage(const TestServices &services, QMainWindow *window, FormId id)
+{
+    QFETCH(QString, control);
+    QFETCH(QString, key);
+    window->show();
+    activate(window, control);
+    QCOMPARE(services.opener.opened, QStringList {web::pageAddress(key)});
+    QVERIFY(services.messages.shown.isEmpty());
+    QVERIFY(window->isVisible());
+    QCOMPARE(Forms::loadOrder(), std::vector<FormId> {id});
 }
 
 // The client area is exactly the given size, right below the menu bar, and

@@ -263,31 +263,11 @@ private slots:
                       {"mnuAbout", "&About Software"}});
     }
 
-    void linksOpenTheirPage_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("key");
-        QTest::newRow("Label61") << "Label61" << web::PageKey::HomePage;
-        QTest::newRow("lblCobrand") << "lblCobrand" << web::PageKey::CoBrand;
-        QTest::newRow("lblFullBrand") << "lblFullBrand" << web::PageKey::FullyBranded;
-        QTest::newRow("mnuOnline") << "mnuOnline" << web::PageKey::HelpPage;
-        QTest::newRow("mnuVisit") << "mnuVisit" << web::PageKey::HomePage;
-        QTest::newRow("mnuUpdate") << "mnuUpdate" << web::PageKey::DownloadPage;
-        QTest::newRow("mnuDonate") << "mnuDonate" << web::PageKey::Donate;
-        QTest::newRow("mnumakemoney") << "mnumakemoney" << web::PageKey::FullyBranded;
-    }
+    void linksOpenTheirPage_data() { addLinkRows(); }
     void linksOpenTheirPage()
     {
-        QFETCH(QString, control);
-        QFETCH(QString, key);
         TestServices services;
-        FrmDisplay *window = Forms::frmDisplay();
-        window->show();
-        activate(window, control);
-        QCOMPARE(services.opener.opened, QStringList{web::pageAddress(key)});
-        QVERIFY(services.messages.shown.isEmpty());
-        QVERIFY(window->isVisible());
-        QCOMPARE(Forms::loadOrder(), std::vector<FormId>{FormId::frmDisplay});
+        checkLinkOpensItsPage(services, Forms::frmDisplay(), FormId::frmDisplay);
     }
 };
 

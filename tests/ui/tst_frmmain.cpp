@@ -457,30 +457,13 @@ private slots:
 
     void linksOpenTheirPage_data()
     {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("key");
+        addLinkRows();
         QTest::newRow("Label2") << "Label2" << web::PageKey::FullyBranded;
-        QTest::newRow("Label61") << "Label61" << web::PageKey::HomePage;
-        QTest::newRow("lblCobrand") << "lblCobrand" << web::PageKey::CoBrand;
-        QTest::newRow("lblFullBrand") << "lblFullBrand" << web::PageKey::FullyBranded;
-        QTest::newRow("mnuOnline") << "mnuOnline" << web::PageKey::HelpPage;
-        QTest::newRow("mnuVisit") << "mnuVisit" << web::PageKey::HomePage;
-        QTest::newRow("mnuUpdate") << "mnuUpdate" << web::PageKey::DownloadPage;
-        QTest::newRow("mnuDonate") << "mnuDonate" << web::PageKey::Donate;
-        QTest::newRow("mnumakemoney") << "mnumakemoney" << web::PageKey::FullyBranded;
     }
     void linksOpenTheirPage()
     {
-        QFETCH(QString, control);
-        QFETCH(QString, key);
         TestServices services;
-        FrmMain *window = Forms::frmMain();
-        window->show();
-        activate(window, control);
-        QCOMPARE(services.opener.opened, QStringList{web::pageAddress(key)});
-        QVERIFY(services.messages.shown.isEmpty());
-        QVERIFY(window->isVisible());
-        QCOMPARE(Forms::loadOrder(), std::vector<FormId>{FormId::frmMain});
+        checkLinkOpensItsPage(services, Forms::frmMain(), FormId::frmMain);
     }
 
     void aboutOpensModally()
