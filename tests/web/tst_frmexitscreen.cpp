@@ -413,24 +413,15 @@ void TestFrmExitScreen::submitChecksTheForm_data()
     QTest::addColumn<QStringList>("texts"); // in the order of referralBoxes; null keeps the box
     QTest::addColumn<QString>("message");   // empty: the referral page opens
 
+    // One row per kind of answer: the address rules themselves are
+    // submitProblem's, checked row by row in tst_referral.
     const QString keep;
     QTest::newRow("untouched form")
             << QStringList{keep, keep, keep, keep, keep} << "Please Enter Proper Email Address";
-    QTest::newRow("same addresses") << QStringList{"Ann", "a@b.org", keep, "Bob", "a@b.org"}
+    QTest::newRow("same addresses") << QStringList {"Ann", "a@b.org", keep, "Bob", "a@b.org"}
                                     << "Please Enter Distinct Email Addresses";
-    QTest::newRow("same text without at sign") << QStringList{"Ann", "ab", keep, "Bob", "ab"}
-                                               << "Please Enter Distinct Email Addresses";
-    QTest::newRow("same addresses apart from spaces around")
-            << QStringList{"Ann", "  a@b.org ", keep, "Bob", "a@b.org"}
-            << "Please Enter Distinct Email Addresses";
-    QTest::newRow("at sign but no dot") << QStringList{"Ann", "a@b", keep, "Bob", "c@d.org"}
-                                        << "Please Enter Proper Email Address";
-    QTest::newRow("dot but no at sign") << QStringList{"Ann", "a@b.org", keep, "Bob", "c.d.org"}
-                                        << "Please Enter Proper Email Address";
-    QTest::newRow("dot before at sign passes")
-            << QStringList{"Ann", "a.b@org", keep, "Bob", "c@d.org"} << "";
-    QTest::newRow("addresses differing only in case are distinct")
-            << QStringList{"Ann", "Ann@b.org", keep, "Bob", "ann@b.org"} << "";
+    QTest::newRow("same addresses apart from spaces around") << QStringList {
+        "Ann", "  a@b.org ", keep, "Bob", "a@b.org"} << "Please Enter Distinct Email Addresses";
     QTest::newRow("name left at placeholder")
             << QStringList{keep, "a@b.org", keep, "Bob", "c@d.org"} << "Please Enter Your Name";
     QTest::newRow("friend's name left at placeholder")
