@@ -261,32 +261,21 @@ void TestSignTable::paragraphsHaveTheirOpeningAndLength()
 
 void TestSignTable::lookupIsExactAndCaseSensitive_data()
 {
+    // Every exact name is found by shortFieldsOfEachRow; these are near misses.
     QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("index"); // 0: no row
 
-    QTest::newRow("Leo") << "Leo" << 5;
-    QTest::newRow("first row") << "Aries" << 1;
-    QTest::newRow("last row") << "Pisces" << 12;
-    QTest::newRow("lower case") << "leo" << 0;
-    QTest::newRow("upper case") << "LEO" << 0;
-    QTest::newRow("trailing blank") << "Leo " << 0;
-    QTest::newRow("leading blank") << " Leo" << 0;
-    QTest::newRow("part of a name") << "Pisc" << 0;
-    QTest::newRow("empty") << "" << 0;
+    QTest::newRow("lower case") << "leo";
+    QTest::newRow("upper case") << "LEO";
+    QTest::newRow("trailing blank") << "Leo ";
+    QTest::newRow("leading blank") << " Leo";
+    QTest::newRow("part of a name") << "Pisc";
+    QTest::newRow("empty") << "";
 }
 
 void TestSignTable::lookupIsExactAndCaseSensitive()
 {
     QFETCH(QString, name);
-    QFETCH(int, index);
-
-    const SignProfile *row = findSign(name);
-    if (index == 0) {
-        QCOMPARE(row, nullptr);
-    } else {
-        QCOMPARE(row, &signTable().at(index - 1));
-        QCOMPARE(row->index, index);
-    }
+    QCOMPARE(findSign(name), nullptr);
 }
 
 QTEST_APPLESS_MAIN(TestSignTable)

@@ -2,38 +2,35 @@
 #include "fakes.h"
 #include "ui/frmabout.h"
 #include "web/pages.h"
+#include "windowcheck.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
 #include <functional>
 
 using namespace amorisk;
-using amorisk::testing::TestServices;
+using namespace amorisk::testing;
 
 namespace {
 
-QRect fromTwips(int left, int top, int width, int height)
+const std::vector<ControlSpec> &aboutControls()
 {
-    return QRect(qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0),
-                 qRound(height / 15.0));
-}
-
-QWidget *control(QWidget *window, const QString &name)
-{
-    return window->findChild<QWidget *>(name);
-}
-
-QImage programIcon()
-{
-    return QImage(QStringLiteral(":/images/amorisk-32.png"));
+    static const std::vector<ControlSpec> table = {
+        {"Picture1", "QLabel", "window", 120, 120, 480, 480},
+        {"cmdOK", "QPushButton", "window", 5400, 3360, 1260, 345},
+        {"Label1", "QLabel", "window", 360, 720, 6375, 1035},
+        {"Label2", "QLabel", "window", 840, 240, 3180, 240, true},
+        {"lblCoBrand", "amorisk::LinkLabel", "window", 4080, 2880, 2670, 195, true},
+        {"Label3", "QLabel", "window", 360, 2280, 6255, 615},
+        {"lblHomePage", "amorisk::LinkLabel", "window", 2040, 1920, 4650, 195, true},
+    };
+    return table;
 }
 
 // Runs the about window's real modal loop, does `step` once it is up and
@@ -71,39 +68,14 @@ private slots:
 
 void TestFrmAbout::controlsFollowTheLayout_data()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QRect>("geometry");
-    QTest::addColumn<bool>("autoSize");
-
-    QTest::newRow("Picture1") << "QLabel" << fromTwips(120, 120, 480, 480) << false;
-    QTest::newRow("cmdOK") << "QPushButton" << fromTwips(5400, 3360, 1260, 345) << false;
-    QTest::newRow("Label1") << "QLabel" << fromTwips(360, 720, 6375, 1035) << false;
-    QTest::newRow("Label2") << "QLabel" << fromTwips(840, 240, 3180, 240) << true;
-    QTest::newRow("lblCoBrand") << "amorisk::LinkLabel" << fromTwips(4080, 2880, 2670, 195) << true;
-    QTest::newRow("Label3") << "QLabel" << fromTwips(360, 2280, 6255, 615) << false;
-    QTest::newRow("lblHomePage") << "amorisk::LinkLabel" << fromTwips(2040, 1920, 4650, 195)
-                                 << true;
+    addRows(aboutControls());
 }
 
 void TestFrmAbout::controlsFollowTheLayout()
 {
-    QFETCH(QString, kind);
-    QFETCH(QRect, geometry);
-    QFETCH(bool, autoSize);
+    QFETCH(int, row);
     TestServices fakes;
-    FrmAbout *about = Forms::frmAbout();
-
-    QWidget *widget = control(about, QString::fromLatin1(QTest::currentDataTag()));
-    QVERIFY(widget);
-    QVERIFY2(widget->inherits(kind.toLatin1()), widget->metaObject()->className());
-    QCOMPARE(widget->parentWidget(), about);
-    if (autoSize) {
-        // The caption's size follows its text from the given corner.
-        QCOMPARE(widget->pos(), geometry.topLeft());
-        QCOMPARE(widget->size(), widget->sizeHint());
-    } else {
-        QCOMPARE(widget->geometry(), geometry);
-    }
+    checkControl(Forms::frmAbout(), aboutControls()[static_cast<std::size_t>(row)]);
 }
 
 void TestFrmAbout::windowIsAFixedCentredDialog()
@@ -113,11 +85,8 @@ void TestFrmAbout::windowIsAFixedCentredDialog()
 
     QCOMPARE(about->objectName(), QStringLiteral("frmAbout"));
     QCOMPARE(about->windowTitle(), QStringLiteral("Amorisk v1.15"));
-    QCOMPARE(about->size(), QSize(455, 258));
-    QCOMPARE(about->minimumSize(), about->maximumSize());
+    checkFixedSize(about, QSize(455, 258));
     QCOMPARE(about->windowType(), Qt::Dialog);
-    QVERIFY(!(about->windowFlags() & Qt::WindowMaximizeButtonHint));
-    QVERIFY(!(about->windowFlags() & Qt::WindowMinimizeButtonHint));
 
     // The rule runs the whole width, a little past both edges.
     auto *rule = about->findChild<QFrame *>(QStringLiteral("Line1"));
@@ -128,8 +97,7 @@ void TestFrmAbout::windowIsAFixedCentredDialog()
     QCOMPARE(rule->geometry().top(), 3240 / 15);
 
     about->show();
-    const QPoint screenCentre = about->screen()->availableGeometry().center();
-    QVERIFY((about->frameGeometry().center() - screenCentre).manhattanLength() <= 2);
+    checkCentred(about);
 }
 
 void TestFrmAbout::showsTheProgramIcon()
@@ -137,13 +105,8 @@ void TestFrmAbout::showsTheProgramIcon()
     TestServices fakes;
     FrmAbout *about = Forms::frmAbout();
 
-    QVERIFY(QFile::exists(QStringLiteral(":/images/amorisk-32.png")));
-    const QImage icon = programIcon().convertToFormat(QImage::Format_ARGB32);
-    QCOMPARE(about->windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32),
-             icon);
-    auto *picture = about->findChild<QLabel *>(QStringLiteral("Picture1"));
-    QCOMPARE(picture->pixmap().toImage().convertToFormat(QImage::Format_ARGB32), icon);
-    QCOMPARE(picture->accessibleName(), QStringLiteral("Amorisk"));
+    checkProgramIcon(about, "Picture1");
+    QCOMPARE(in(about, "Picture1")->accessibleName(), QStringLiteral("Amorisk"));
 }
 
 void TestFrmAbout::okHasTheFocusAndTabReachesThePicture()
@@ -154,8 +117,8 @@ void TestFrmAbout::okHasTheFocusAndTabReachesThePicture()
     about->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(about));
 
-    QWidget *ok = control(about, QStringLiteral("cmdOK"));
-    QWidget *picture = control(about, QStringLiteral("Picture1"));
+    QWidget *ok = in(about, QStringLiteral("cmdOK"));
+    QWidget *picture = in(about, QStringLiteral("Picture1"));
     QCOMPARE(QApplication::focusWidget(), ok);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), picture);
@@ -229,7 +192,7 @@ void TestFrmAbout::closesThroughTheRegistry()
             about->close();
             return;
         }
-        QWidget *widget = control(about, target);
+        QWidget *widget = in(about, target);
         widget->setFocus();
         if (key == 0)
             QTest::mouseClick(widget, Qt::LeftButton);
@@ -268,7 +231,7 @@ void TestFrmAbout::linksOpenTheirPagesAndStayModal()
         openedWhileUp = fakes.opener.opened;
         stillUp = about->isVisible() && QApplication::activeModalWidget() == about
                   && Forms::isLoaded(FormId::frmAbout);
-        QTest::mouseClick(control(about, QStringLiteral("cmdOK")), Qt::LeftButton);
+        QTest::mouseClick(in(about, QStringLiteral("cmdOK")), Qt::LeftButton);
     });
 
     QCOMPARE(openedWhileUp, QStringList{web::pageAddress(pageKey)});

@@ -89,12 +89,6 @@ const std::vector<LookSpec> &displayLook()
     return table;
 }
 
-template <typename T = QWidget>
-T *in(QMainWindow *window, const char *name)
-{
-    return window->findChild<T *>(QLatin1String(name));
-}
-
 const char *const valueCaptions[]
         = {"lblSunSign",    "lblSunSignElement",       "lblSunSignNumber",
            "lblSunSignDay", "lblSunSignCompatibility", "lblSunSignBirthStone"};
@@ -108,7 +102,7 @@ class TestFrmDisplay : public QObject
     Q_OBJECT
 
 private slots:
-    void controlsMatchTheLayout_data() { addControlRows(displayControls()); }
+    void controlsMatchTheLayout_data() { addRows(displayControls()); }
     void controlsMatchTheLayout()
     {
         TestServices services;
@@ -119,12 +113,7 @@ private slots:
         checkControl(window, displayControls()[static_cast<std::size_t>(row)]);
     }
 
-    void fontsAndColours_data()
-    {
-        QTest::addColumn<int>("row");
-        for (std::size_t i = 0; i < displayLook().size(); ++i)
-            QTest::newRow(displayLook()[i].name) << static_cast<int>(i);
-    }
+    void fontsAndColours_data() { addRows(displayLook()); }
     void fontsAndColours()
     {
         TestServices services;
@@ -247,9 +236,7 @@ private slots:
     {
         TestServices services;
         FrmDisplay *window = Forms::frmDisplay();
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(showAndActivate(window));
         QTRY_COMPARE(QApplication::focusWidget(), in(window, "cmdBack"));
         QStringList visited;
         for (int i = 0; i < 5; ++i) {
@@ -276,34 +263,11 @@ private slots:
                       {"mnuAbout", "&About Software"}});
     }
 
-    void linksOpenTheirPage_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("key");
-        QTest::newRow("Label61") << "Label61" << web::PageKey::HomePage;
-        QTest::newRow("lblCobrand") << "lblCobrand" << web::PageKey::CoBrand;
-        QTest::newRow("lblFullBrand") << "lblFullBrand" << web::PageKey::FullyBranded;
-        QTest::newRow("mnuOnline") << "mnuOnline" << web::PageKey::HelpPage;
-        QTest::newRow("mnuVisit") << "mnuVisit" << web::PageKey::HomePage;
-        QTest::newRow("mnuUpdate") << "mnuUpdate" << web::PageKey::DownloadPage;
-        QTest::newRow("mnuDonate") << "mnuDonate" << web::PageKey::Donate;
-        QTest::newRow("mnumakemoney") << "mnumakemoney" << web::PageKey::FullyBranded;
-    }
+    void linksOpenTheirPage_data() { addLinkRows(); }
     void linksOpenTheirPage()
     {
-        QFETCH(QString, control);
-        QFETCH(QString, key);
         TestServices services;
-        FrmDisplay *window = Forms::frmDisplay();
-        window->show();
-        if (control.startsWith(QLatin1String("mnu")))
-            window->findChild<QAction *>(control)->trigger();
-        else
-            QTest::mouseClick(window->findChild<QWidget *>(control), Qt::LeftButton);
-        QCOMPARE(services.opener.opened, QStringList{web::pageAddress(key)});
-        QVERIFY(services.messages.shown.isEmpty());
-        QVERIFY(window->isVisible());
-        QCOMPARE(Forms::loadOrder(), std::vector<FormId>{FormId::frmDisplay});
+        checkLinkOpensItsPage(services, Forms::frmDisplay(), FormId::frmDisplay);
     }
 };
 

@@ -79,24 +79,11 @@ const std::vector<LookSpec> &mainLook()
     return table;
 }
 
-template <typename T = QWidget>
-T *in(FrmMain *window, const char *name)
-{
-    return window->findChild<T *>(QLatin1String(name));
-}
-
 QString frontOffer(FrmMain *window)
 {
     QWidget *panel = in(window, "Frame5");
     QWidget *hit = panel->childAt(in(window, "lblCobrand")->geometry().center());
     return hit ? hit->objectName() : QString();
-}
-
-bool showAndActivate(QWidget *window)
-{
-    window->show();
-    window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
 }
 
 // The draw whose r * 6 + 1 is exactly the given value.
@@ -124,7 +111,7 @@ class TestFrmMain : public QObject
     Q_OBJECT
 
 private slots:
-    void controlsMatchTheLayout_data() { addControlRows(mainControls()); }
+    void controlsMatchTheLayout_data() { addRows(mainControls()); }
     void controlsMatchTheLayout()
     {
         TestServices services;
@@ -132,12 +119,7 @@ private slots:
         checkControl(Forms::frmMain(), mainControls()[static_cast<std::size_t>(row)]);
     }
 
-    void fontsAndColours_data()
-    {
-        QTest::addColumn<int>("row");
-        for (std::size_t i = 0; i < mainLook().size(); ++i)
-            QTest::newRow(mainLook()[i].name) << static_cast<int>(i);
-    }
+    void fontsAndColours_data() { addRows(mainLook()); }
     void fontsAndColours()
     {
         TestServices services;
@@ -475,36 +457,13 @@ private slots:
 
     void linksOpenTheirPage_data()
     {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("key");
+        addLinkRows();
         QTest::newRow("Label2") << "Label2" << web::PageKey::FullyBranded;
-        QTest::newRow("Label61") << "Label61" << web::PageKey::HomePage;
-        QTest::newRow("lblCobrand") << "lblCobrand" << web::PageKey::CoBrand;
-        QTest::newRow("lblFullBrand") << "lblFullBrand" << web::PageKey::FullyBranded;
-        QTest::newRow("mnuOnline") << "mnuOnline" << web::PageKey::HelpPage;
-        QTest::newRow("mnuVisit") << "mnuVisit" << web::PageKey::HomePage;
-        QTest::newRow("mnuUpdate") << "mnuUpdate" << web::PageKey::DownloadPage;
-        QTest::newRow("mnuDonate") << "mnuDonate" << web::PageKey::Donate;
-        QTest::newRow("mnumakemoney") << "mnumakemoney" << web::PageKey::FullyBranded;
     }
     void linksOpenTheirPage()
     {
-        QFETCH(QString, control);
-        QFETCH(QString, key);
         TestServices services;
-        FrmMain *window = Forms::frmMain();
-        window->show();
-        if (control.startsWith(QLatin1String("mnu"))) {
-            window->findChild<QAction *>(control)->trigger();
-        } else {
-            QWidget *label = window->findChild<QWidget *>(control);
-            label->raise();
-            QTest::mouseClick(label, Qt::LeftButton);
-        }
-        QCOMPARE(services.opener.opened, QStringList{web::pageAddress(key)});
-        QVERIFY(services.messages.shown.isEmpty());
-        QVERIFY(window->isVisible());
-        QCOMPARE(Forms::loadOrder(), std::vector<FormId>{FormId::frmMain});
+        checkLinkOpensItsPage(services, Forms::frmMain(), FormId::frmMain);
     }
 
     void aboutOpensModally()
@@ -519,12 +478,7 @@ private slots:
             wasModal = about && QApplication::activeModalWidget() == about;
             Forms::unload(FormId::frmAbout);
         });
-        QTimer watchdog;
-        connect(&watchdog, &QTimer::timeout, [] {
-            if (QWidget *modal = QApplication::activeModalWidget())
-                modal->hide();
-        });
-        watchdog.start(3000);
+        ModalWatchdog watchdog;
         window->findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
         flushDeletes();
         QVERIFY(wasModal);

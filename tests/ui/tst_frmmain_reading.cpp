@@ -24,12 +24,6 @@ using namespace amorisk::testing;
 
 namespace {
 
-template <typename T = QWidget>
-T *in(QWidget *window, const char *name)
-{
-    return window->findChild<T *>(QLatin1String(name));
-}
-
 struct Entries
 {
     QString first, middle, last;
@@ -97,20 +91,6 @@ QString textOf(QWidget *window, const char *name)
 const Entries leo{"JOHN", "", "SMITH", 6, 25, 1980};
 const Entries virgo{"MARY", "ANN", "JONES", 8, 1, 1975};
 
-// Closes whatever modal window a test leaves open, so no test can hang on one.
-struct ModalWatchdog
-{
-    ModalWatchdog()
-    {
-        QObject::connect(&timer, &QTimer::timeout, [] {
-            if (QWidget *modal = QApplication::activeModalWidget())
-                modal->hide();
-        });
-        timer.start(3000);
-    }
-    QTimer timer;
-};
-
 } // namespace
 
 class TestFrmMainReading : public QObject
@@ -120,6 +100,8 @@ class TestFrmMainReading : public QObject
 private slots:
     void init() { SunSign.clear(); }
 
+    // Which sign each date gives; the sign's values are checked against their
+    // own table in tst_signtable, so here they come from the sign table.
     void readingShowsTheProfile_data()
     {
         QTest::addColumn<int>("month");
@@ -127,61 +109,23 @@ private slots:
         QTest::addColumn<int>("year");
         QTest::addColumn<QString>("via");
         QTest::addColumn<QString>("sign");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("element");
-        QTest::addColumn<QString>("number");
-        QTest::addColumn<QString>("luckyDay");
-        QTest::addColumn<QString>("compatibility"); // empty: whatever the table holds
-        QTest::addColumn<QString>("birthstone");
 
         QTest::newRow("Leo, July 25") << 6 << 25 << 1980 << "button"
-                                      << "Leo" << 5 << "Fire"
-                                      << "8 and 9"
-                                      << "Sunday"
-                                      << "Aries and Sagittarius"
-                                      << "Ruby";
+                                      << "Leo";
         QTest::newRow("Capricorn, untouched date lists") << 0 << 1 << 1900 << "menu"
-                                                         << "Capricorn" << 10 << "Earth"
-                                                         << "8 and 2"
-                                                         << "Saturday"
-                                                         << "Taurus and Virgo"
-                                                         << "Garnet";
+                                                         << "Capricorn";
         QTest::newRow("Pisces, February 29 1904") << 1 << 29 << 1904 << "button"
-                                                  << "Pisces" << 12 << "Water"
-                                                  << "2 and 6"
-                                                  << "Friday"
-                                                  << ""
-                                                  << "Aquamarine";
+                                                  << "Pisces";
         QTest::newRow("Virgo, September 1") << 8 << 1 << 1975 << "menu"
-                                            << "Virgo" << 6 << "Earth"
-                                            << "3 and 5"
-                                            << "Wednesday"
-                                            << "Capricorn and Taurus"
-                                            << "Sapphire";
+                                            << "Virgo";
         QTest::newRow("Sagittarius, December 20") << 11 << 20 << 2050 << "button"
-                                                  << "Sagittarius" << 9 << "Fire"
-                                                  << "5 and 7"
-                                                  << "Thursday"
-                                                  << "Aries and Leo"
-                                                  << "Turquoise";
+                                                  << "Sagittarius";
         QTest::newRow("Aries, March 21") << 2 << 21 << 2000 << "button"
-                                         << "Aries" << 1 << "Fire"
-                                         << "9"
-                                         << "Tuesday"
-                                         << "Leo and Sagittarius"
-                                         << "Diamond";
+                                         << "Aries";
         QTest::newRow("Aquarius, January 31") << 0 << 31 << 1999 << "menu"
-                                              << "Aquarius" << 11 << "Air"
-                                              << "1 and 7"
-                                              << "Wednesday"
-                                              << ""
-                                              << "Amethyst";
+                                              << "Aquarius";
         QTest::newRow("Scorpio, November 20") << 10 << 20 << 1950 << "button"
-                                              << "Scorpio" << 8 << "Water"
-                                              << "2 and 4"
-                                              << "Tuesday"
-                                              << "Cancer and Pisces"
-                                              << "Topaz";
+                                              << "Scorpio";
     }
     void readingShowsTheProfile()
     {
@@ -190,12 +134,6 @@ private slots:
         QFETCH(int, year);
         QFETCH(QString, via);
         QFETCH(QString, sign);
-        QFETCH(int, index);
-        QFETCH(QString, element);
-        QFETCH(QString, number);
-        QFETCH(QString, luckyDay);
-        QFETCH(QString, compatibility);
-        QFETCH(QString, birthstone);
 
         TestServices services;
         FrmMain *main = Forms::frmMain();
@@ -216,22 +154,17 @@ private slots:
         QVERIFY2(row, "sign table without this sign");
         QWidget *display = Forms::frmDisplay();
         QCOMPARE(caption(display, "lblSunSign"), sign);
-        QCOMPARE(caption(display, "lblSunSignElement"), element);
-        QCOMPARE(caption(display, "lblSunSignNumber"), number);
-        QCOMPARE(caption(display, "lblSunSignDay"), luckyDay);
-        if (compatibility.isEmpty())
-            compatibility = QLatin1String(row->compatibility);
-        QVERIFY(!compatibility.isEmpty());
-        QCOMPARE(caption(display, "lblSunSignCompatibility"), compatibility);
-        QCOMPARE(caption(display, "lblSunSignBirthStone"), birthstone);
+        QCOMPARE(caption(display, "lblSunSignElement"), QLatin1String(row->element));
+        QCOMPARE(caption(display, "lblSunSignNumber"), QLatin1String(row->luckyNumber));
+        QCOMPARE(caption(display, "lblSunSignDay"), QLatin1String(row->luckyDay));
+        QCOMPARE(caption(display, "lblSunSignCompatibility"), QLatin1String(row->compatibility));
+        QCOMPARE(caption(display, "lblSunSignBirthStone"), QLatin1String(row->birthstone));
         QCOMPARE(textOf(display, "txtSunSignPositiveTraits"), QLatin1String(row->positiveTraits));
         QCOMPARE(textOf(display, "txtSunSignNegativeTraits"), QLatin1String(row->negativeTraits));
         QCOMPARE(textOf(display, "txtLoveProfile"), QLatin1String(row->romanceProfile));
-        if (sign == QLatin1String("Leo"))
-            QCOMPARE(textOf(display, "txtSunSignPositiveTraits").size(), 998);
 
         auto *picture = in<QLabel>(display, "picSunSign");
-        const QImage expected = main->IMGSunsignList().picture(index).toImage();
+        const QImage expected = main->IMGSunsignList().picture(row->index).toImage();
         QVERIFY2(!expected.isNull(), "no sign picture");
         QCOMPARE(picture->pixmap().toImage(), expected);
         QCOMPARE(picture->accessibleName(), sign);
@@ -337,9 +270,7 @@ private slots:
         TestServices services;
         SunSign = QStringLiteral("Taurus");
         FrmMain *main = Forms::frmMain();
-        main->show();
-        main->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(main));
+        QVERIFY(showAndActivate(main));
         const Entries entries{first, "", last, month, day, year};
         enter(main, entries);
         in(main, "cboYear")->setFocus();

@@ -3,34 +3,43 @@
 #include "web/frmexitscreen.h"
 #include "web/modtellafriend.h"
 #include "web/pages.h"
+#include "windowcheck.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QtTest>
 
 using namespace amorisk;
-using amorisk::testing::TestServices;
+using namespace amorisk::testing;
 
 namespace {
 
-QRect fromTwips(int left, int top, int width, int height)
+const std::vector<ControlSpec> &exitControls()
 {
-    return QRect(qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0),
-                 qRound(height / 15.0));
-}
-
-template <typename T = QWidget>
-T *control(QWidget *window, const QString &name)
-{
-    return window->findChild<T *>(name);
+    static const std::vector<ControlSpec> table = {
+        {"Frame6", "QGroupBox", "window", 7320, 120, 3735, 4575},
+        {"lblGoToHome", "amorisk::LinkLabel", "Frame6", 75, 4250, 3585, 210, true},
+        {"Label3", "QLabel", "Frame6", 120, 360, 3495, 3855},
+        {"Frame2", "QGroupBox", "window", 120, 3240, 7065, 1455},
+        {"txtMessage", "QPlainTextEdit", "Frame2", 4800, 3600, 1815, 495},
+        {"txtFriendName", "QLineEdit", "Frame2", 85, 720, 3375, 285},
+        {"txtFriendEmail", "QLineEdit", "Frame2", 3600, 720, 3375, 285},
+        {"txtEmail", "QLineEdit", "Frame2", 3600, 360, 3375, 285},
+        {"cmdSubmit", "QPushButton", "Frame2", 1920, 1080, 3375, 285},
+        {"txtName", "QLineEdit", "Frame2", 85, 360, 3375, 285},
+        {"cmdClose", "QPushButton", "window", 6000, 2760, 1245, 375},
+        {"Check1", "QCheckBox", "window", 30, 2040, 7185, 555},
+        {"picExitScreenIcon", "QLabel", "window", 360, 120, 540, 540},
+        {"Label2", "QLabel", "window", 120, 840, 6975, 1095},
+        {"lblExitScreenCaption", "QLabel", "window", 1080, 240, 720, 435, true},
+    };
+    return table;
 }
 
 QString textOf(QWidget *box)
@@ -55,7 +64,7 @@ QStringList boxTexts(QWidget *screen)
 {
     QStringList texts;
     for (const QString &name : referralBoxes)
-        texts << textOf(control(screen, name));
+        texts << textOf(in(screen, name));
     return texts;
 }
 
@@ -64,13 +73,6 @@ FrmExitScreen *loadWithDraw(TestServices &fakes, double r)
 {
     fakes.random.draws = {r};
     return Forms::frmExitScreen();
-}
-
-bool showAndActivate(QWidget *window)
-{
-    window->show();
-    window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
 }
 
 } // namespace
@@ -108,64 +110,24 @@ private slots:
 
 void TestFrmExitScreen::controlsFollowTheLayout_data()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("container");
-    QTest::addColumn<QRect>("geometry");
-    QTest::addColumn<bool>("autoSize");
-
-    const QString window = "frmExitScreen";
-    QTest::newRow("Frame6") << "QGroupBox" << window << fromTwips(7320, 120, 3735, 4575) << false;
-    QTest::newRow("lblGoToHome") << "amorisk::LinkLabel"
-                                 << "Frame6" << fromTwips(75, 4250, 3585, 210) << true;
-    QTest::newRow("Label3") << "QLabel"
-                            << "Frame6" << fromTwips(120, 360, 3495, 3855) << false;
-    QTest::newRow("Frame2") << "QGroupBox" << window << fromTwips(120, 3240, 7065, 1455) << false;
-    QTest::newRow("txtMessage") << "QPlainTextEdit"
-                                << "Frame2" << fromTwips(4800, 3600, 1815, 495) << false;
-    QTest::newRow("txtFriendName") << "QLineEdit"
-                                   << "Frame2" << fromTwips(85, 720, 3375, 285) << false;
-    QTest::newRow("txtFriendEmail") << "QLineEdit"
-                                    << "Frame2" << fromTwips(3600, 720, 3375, 285) << false;
-    QTest::newRow("txtEmail") << "QLineEdit"
-                              << "Frame2" << fromTwips(3600, 360, 3375, 285) << false;
-    QTest::newRow("cmdSubmit") << "QPushButton"
-                               << "Frame2" << fromTwips(1920, 1080, 3375, 285) << false;
-    QTest::newRow("txtName") << "QLineEdit"
-                             << "Frame2" << fromTwips(85, 360, 3375, 285) << false;
-    QTest::newRow("cmdClose") << "QPushButton" << window << fromTwips(6000, 2760, 1245, 375)
-                              << false;
-    QTest::newRow("Check1") << "QCheckBox" << window << fromTwips(30, 2040, 7185, 555) << false;
-    QTest::newRow("picExitScreenIcon")
-            << "QLabel" << window << fromTwips(360, 120, 540, 540) << false;
-    QTest::newRow("Label2") << "QLabel" << window << fromTwips(120, 840, 6975, 1095) << false;
-    QTest::newRow("lblExitScreenCaption")
-            << "QLabel" << window << fromTwips(1080, 240, 720, 435) << true;
+    addRows(exitControls());
 }
 
 void TestFrmExitScreen::controlsFollowTheLayout()
 {
-    QFETCH(QString, kind);
-    QFETCH(QString, container);
-    QFETCH(QRect, geometry);
-    QFETCH(bool, autoSize);
+    QFETCH(int, row);
     TestServices fakes;
     FrmExitScreen *screen = Forms::frmExitScreen();
+    const ControlSpec &spec = exitControls()[static_cast<std::size_t>(row)];
+    checkControl(screen, spec);
 
-    QWidget *widget = control(screen, QString::fromLatin1(QTest::currentDataTag()));
-    QVERIFY(widget);
-    QVERIFY2(widget->inherits(kind.toLatin1()), widget->metaObject()->className());
-    QCOMPARE(widget->parentWidget()->objectName(), container);
-    if (autoSize) {
-        QCOMPARE(widget->pos(), geometry.topLeft());
-        QCOMPARE(widget->size(), widget->sizeHint());
+    QWidget *widget = in(screen, spec.name);
+    if (spec.autoSize)
         QVERIFY2(widget->geometry().right() < widget->parentWidget()->width(),
-                 "caption runs past its container");
-    } else {
-        QCOMPARE(widget->geometry(), geometry);
-    }
+            "caption runs past its container");
     if (auto *label = qobject_cast<QLabel *>(widget); label && label->wordWrap())
         QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
-                 "wrapped text runs below its rectangle");
+            "wrapped text runs below its rectangle");
 }
 
 void TestFrmExitScreen::layoutTextsBeforeLoading()
@@ -174,30 +136,29 @@ void TestFrmExitScreen::layoutTextsBeforeLoading()
     FrmExitScreen screen; // built from the layout alone, without the load step
 
     QCOMPARE(screen.windowTitle(), QStringLiteral("ABC"));
-    QCOMPARE(control<QLabel>(&screen, "lblExitScreenCaption")->text(), QStringLiteral("ABC"));
+    QCOMPARE(in<QLabel>(&screen, "lblExitScreenCaption")->text(), QStringLiteral("ABC"));
     QVERIFY(!(screen.windowFlags() & Qt::WindowStaysOnTopHint));
 
-    const QString appeal = control<QLabel>(&screen, "Label2")->text();
+    const QString appeal = in<QLabel>(&screen, "Label2")->text();
     QCOMPARE(appeal.size(), 211);
     QVERIFY2(appeal.startsWith("www.zenthari.com"), qPrintable(appeal));
     QCOMPARE(appeal.count("www.zenthari.com"), 3);
 
-    const QString forum = control<QCheckBox>(&screen, "Check1")->text();
+    const QString forum = in<QCheckBox>(&screen, "Check1")->text();
     QCOMPARE(forum.size(), 43);
     QVERIFY(forum.startsWith("Click Here To Visit ") && forum.contains("www.zenthari.com"));
-    QVERIFY(!control<QCheckBox>(&screen, "Check1")->isChecked());
-    QCOMPARE(control<QLabel>(&screen, "lblGoToHome")->text(),
-             QStringLiteral("Click Here To Visit Zenthari Softwares"));
-    QCOMPARE(control<QGroupBox>(&screen, "Frame6")->title(),
-             QStringLiteral("Download Zenthari Softwares"));
-    QCOMPARE(control<QGroupBox>(&screen, "Frame2")->title(), QStringLiteral("Refer A Friend"));
-    QCOMPARE(control<QPushButton>(&screen, "cmdSubmit")->text(),
-             QStringLiteral("Refer A Friend &Now"));
-    QCOMPARE(control<QPushButton>(&screen, "cmdClose")->text(), QStringLiteral("E&xit"));
+    QVERIFY(!in<QCheckBox>(&screen, "Check1")->isChecked());
+    QCOMPARE(in<QLabel>(&screen, "lblGoToHome")->text(),
+        QStringLiteral("Click Here To Visit Zenthari Softwares"));
+    QCOMPARE(
+        in<QGroupBox>(&screen, "Frame6")->title(), QStringLiteral("Download Zenthari Softwares"));
+    QCOMPARE(in<QGroupBox>(&screen, "Frame2")->title(), QStringLiteral("Refer A Friend"));
+    QCOMPARE(in<QPushButton>(&screen, "cmdSubmit")->text(), QStringLiteral("Refer A Friend &Now"));
+    QCOMPARE(in<QPushButton>(&screen, "cmdClose")->text(), QStringLiteral("E&xit"));
 
     // Two paragraphs, each a run of words; the run of spaces between them
     // shows as a paragraph break.
-    const QStringList paragraphs = control<QLabel>(&screen, "Label3")->text().split("\n\n");
+    const QStringList paragraphs = in<QLabel>(&screen, "Label3")->text().split("\n\n");
     QCOMPARE(paragraphs.size(), 2);
     QVERIFY(paragraphs.first().startsWith("If you have enjoyed this software"));
     for (const QString &paragraph : paragraphs)
@@ -206,16 +167,16 @@ void TestFrmExitScreen::layoutTextsBeforeLoading()
     const QStringList placeholders = {"Your Name", "Your Email Address", "Your Message",
                                       "Friend's Name", "Friend's Email Address"};
     for (int i = 0; i < referralBoxes.size(); ++i) {
-        QWidget *box = control(&screen, referralBoxes[i]);
+        QWidget *box = in(&screen, referralBoxes[i]);
         QCOMPARE(box->accessibleName(), placeholders[i]);
         const QString expected = placeholders[i] + (i == 2 ? "\n" : "");
         QCOMPARE(textOf(box), expected);
     }
-    QCOMPARE(control(&screen, "picExitScreenIcon")->accessibleName(), QStringLiteral("Amorisk"));
+    QCOMPARE(in(&screen, "picExitScreenIcon")->accessibleName(), QStringLiteral("Amorisk"));
 
     // The message field sits below its frame's bottom edge, out of sight.
-    QWidget *frame = control(&screen, "Frame2");
-    QVERIFY(!frame->rect().intersects(control(&screen, "txtMessage")->geometry()));
+    QWidget *frame = in(&screen, "Frame2");
+    QVERIFY(!frame->rect().intersects(in(&screen, "txtMessage")->geometry()));
 }
 
 void TestFrmExitScreen::loadingSetsTitleAndKeepsOnTop()
@@ -225,36 +186,22 @@ void TestFrmExitScreen::loadingSetsTitleAndKeepsOnTop()
 
     QCOMPARE(screen->objectName(), QStringLiteral("frmExitScreen"));
     QCOMPARE(screen->windowTitle(), QStringLiteral("Amorisk v1.15"));
-    auto *caption = control<QLabel>(screen, "lblExitScreenCaption");
+    auto *caption = in<QLabel>(screen, "lblExitScreenCaption");
     QCOMPARE(caption->text(), QStringLiteral("Amorisk v1.15"));
     QCOMPARE(caption->size(), caption->sizeHint());
     QVERIFY(screen->windowFlags() & Qt::WindowStaysOnTopHint);
-    QVERIFY(!(screen->windowFlags() & Qt::WindowMaximizeButtonHint));
-    QVERIFY(!(screen->windowFlags() & Qt::WindowMinimizeButtonHint));
-    QCOMPARE(screen->size(), QSize(741, 315));
-    QCOMPARE(screen->minimumSize(), screen->maximumSize());
+    checkFixedSize(screen, QSize(741, 315));
     QVERIFY(!screen->isVisible());
 
     screen->show();
     QVERIFY(screen->windowFlags() & Qt::WindowStaysOnTopHint);
-    const QPoint screenCentre = screen->screen()->availableGeometry().center();
-    QVERIFY((screen->frameGeometry().center() - screenCentre).manhattanLength() <= 2);
+    checkCentred(screen);
 }
 
 void TestFrmExitScreen::loadingShowsTheProgramIcon()
 {
     TestServices fakes;
-    FrmExitScreen *screen = Forms::frmExitScreen();
-
-    QVERIFY(QFile::exists(":/images/amorisk-32.png"));
-    const QImage icon = QImage(":/images/amorisk-32.png").convertToFormat(QImage::Format_ARGB32);
-    QCOMPARE(screen->windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32),
-             icon);
-    QCOMPARE(control<QLabel>(screen, "picExitScreenIcon")
-                     ->pixmap()
-                     .toImage()
-                     .convertToFormat(QImage::Format_ARGB32),
-             icon);
+    checkProgramIcon(Forms::frmExitScreen(), "picExitScreenIcon");
 }
 
 void TestFrmExitScreen::exitButtonHasFocusAndTabFollowsTheLayout()
@@ -266,7 +213,7 @@ void TestFrmExitScreen::exitButtonHasFocusAndTabFollowsTheLayout()
     const QStringList order
             = {"cmdClose", "Check1",         "picExitScreenIcon", "txtName",    "cmdSubmit",
                "txtEmail", "txtFriendEmail", "txtFriendName",     "txtMessage", "cmdClose"};
-    QCOMPARE(QApplication::focusWidget(), control(screen, order.first()));
+    QCOMPARE(QApplication::focusWidget(), in(screen, order.first()));
     for (int i = 1; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), order[i]);
@@ -292,12 +239,12 @@ void TestFrmExitScreen::promotionFollowsTheDraw()
     QFETCH(int, index);
     TestServices fakes;
 
-    const QString shown = control<QLabel>(loadWithDraw(fakes, r), "Label2")->text();
+    const QString shown = in<QLabel>(loadWithDraw(fakes, r), "Label2")->text();
     QCOMPARE(fakes.random.seeds, 1);
     Forms::destroyAll();
     // The same text as a draw from the middle of that index's quarter.
     const QString reference
-            = control<QLabel>(loadWithDraw(fakes, index * 0.25 + 0.125), "Label2")->text();
+        = in<QLabel>(loadWithDraw(fakes, index * 0.25 + 0.125), "Label2")->text();
     QCOMPARE(shown, reference);
 }
 
@@ -306,7 +253,7 @@ void TestFrmExitScreen::fourPromotionsThatFit()
     TestServices fakes;
     QStringList texts;
     for (double r : {0.1, 0.3, 0.6, 0.9}) {
-        auto *label = control<QLabel>(loadWithDraw(fakes, r), "Label2");
+        auto *label = in<QLabel>(loadWithDraw(fakes, r), "Label2");
         QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
                  qPrintable(label->text()));
         texts << label->text();
@@ -374,7 +321,7 @@ void TestFrmExitScreen::placeholdersOnEnteringAndLeaving()
     TestServices fakes;
     FrmExitScreen *screen = Forms::frmExitScreen();
     QVERIFY(showAndActivate(screen));
-    QWidget *field = control(screen, box);
+    QWidget *field = in(screen, box);
 
     if (!before.isNull())
         setTextOf(field, before);
@@ -383,7 +330,7 @@ void TestFrmExitScreen::placeholdersOnEnteringAndLeaving()
     QCOMPARE(textOf(field), afterEntry);
     if (!leaveWith.isNull())
         setTextOf(field, leaveWith);
-    control(screen, "cmdClose")->setFocus(Qt::TabFocusReason);
+    in(screen, "cmdClose")->setFocus(Qt::TabFocusReason);
     QCOMPARE(textOf(field), afterLeaving);
 }
 
@@ -392,7 +339,7 @@ void TestFrmExitScreen::otherWindowsTakingFocusChangeNoBox()
     TestServices fakes;
     FrmExitScreen *screen = Forms::frmExitScreen();
     QVERIFY(showAndActivate(screen));
-    auto *name = control<QLineEdit>(screen, "txtName");
+    auto *name = in<QLineEdit>(screen, "txtName");
     name->setFocus(Qt::TabFocusReason);
     QCOMPARE(name->text(), QString());
 
@@ -428,11 +375,11 @@ void TestFrmExitScreen::spacesAreRefusedInAddresses()
     TestServices fakes;
     FrmExitScreen *screen = Forms::frmExitScreen();
     QVERIFY(showAndActivate(screen));
-    QWidget *field = control(screen, box);
+    QWidget *field = in(screen, box);
     field->setFocus(Qt::TabFocusReason);
     // A real message box takes the focus away while it is up.
     fakes.messages.onShow = [screen](const testing::ShownMessage &) {
-        control(screen, "cmdClose")->setFocus(Qt::OtherFocusReason);
+        in(screen, "cmdClose")->setFocus(Qt::OtherFocusReason);
     };
 
     QTest::keyClicks(field, "ann @example.org");
@@ -451,7 +398,7 @@ void TestFrmExitScreen::pastedAddressKeepsItsSpace()
     TestServices fakes;
     FrmExitScreen *screen = Forms::frmExitScreen();
     QVERIFY(showAndActivate(screen));
-    auto *email = control<QLineEdit>(screen, "txtEmail");
+    auto *email = in<QLineEdit>(screen, "txtEmail");
     email->setFocus(Qt::TabFocusReason);
 
     QApplication::clipboard()->setText("ann lee@example.org");
@@ -466,24 +413,15 @@ void TestFrmExitScreen::submitChecksTheForm_data()
     QTest::addColumn<QStringList>("texts"); // in the order of referralBoxes; null keeps the box
     QTest::addColumn<QString>("message");   // empty: the referral page opens
 
+    // One row per kind of answer: the address rules themselves are
+    // submitProblem's, checked row by row in tst_referral.
     const QString keep;
     QTest::newRow("untouched form")
             << QStringList{keep, keep, keep, keep, keep} << "Please Enter Proper Email Address";
-    QTest::newRow("same addresses") << QStringList{"Ann", "a@b.org", keep, "Bob", "a@b.org"}
+    QTest::newRow("same addresses") << QStringList {"Ann", "a@b.org", keep, "Bob", "a@b.org"}
                                     << "Please Enter Distinct Email Addresses";
-    QTest::newRow("same text without at sign") << QStringList{"Ann", "ab", keep, "Bob", "ab"}
-                                               << "Please Enter Distinct Email Addresses";
-    QTest::newRow("same addresses apart from spaces around")
-            << QStringList{"Ann", "  a@b.org ", keep, "Bob", "a@b.org"}
-            << "Please Enter Distinct Email Addresses";
-    QTest::newRow("at sign but no dot") << QStringList{"Ann", "a@b", keep, "Bob", "c@d.org"}
-                                        << "Please Enter Proper Email Address";
-    QTest::newRow("dot but no at sign") << QStringList{"Ann", "a@b.org", keep, "Bob", "c.d.org"}
-                                        << "Please Enter Proper Email Address";
-    QTest::newRow("dot before at sign passes")
-            << QStringList{"Ann", "a.b@org", keep, "Bob", "c@d.org"} << "";
-    QTest::newRow("addresses differing only in case are distinct")
-            << QStringList{"Ann", "Ann@b.org", keep, "Bob", "ann@b.org"} << "";
+    QTest::newRow("same addresses apart from spaces around") << QStringList {
+        "Ann", "  a@b.org ", keep, "Bob", "a@b.org"} << "Please Enter Distinct Email Addresses";
     QTest::newRow("name left at placeholder")
             << QStringList{keep, "a@b.org", keep, "Bob", "c@d.org"} << "Please Enter Your Name";
     QTest::newRow("friend's name left at placeholder")
@@ -504,11 +442,11 @@ void TestFrmExitScreen::submitChecksTheForm()
     FrmExitScreen *screen = Forms::frmExitScreen();
     for (int i = 0; i < referralBoxes.size(); ++i) {
         if (!texts[i].isNull())
-            setTextOf(control(screen, referralBoxes[i]), texts[i]);
+            setTextOf(in(screen, referralBoxes[i]), texts[i]);
     }
     const QStringList before = boxTexts(screen);
 
-    control<QPushButton>(screen, "cmdSubmit")->click();
+    in<QPushButton>(screen, "cmdSubmit")->click();
 
     if (message.isEmpty()) {
         QVERIFY2(fakes.messages.shown.isEmpty(), qPrintable(fakes.messages.texts().join(", ")));
@@ -550,11 +488,11 @@ void TestFrmExitScreen::submitHandsOverStrippedValues()
     FrmExitScreen *screen = Forms::frmExitScreen();
     for (int i = 0; i < referralBoxes.size(); ++i) {
         if (!texts[i].isNull())
-            setTextOf(control(screen, referralBoxes[i]), texts[i]);
+            setTextOf(in(screen, referralBoxes[i]), texts[i]);
     }
     modTellAFriend::values() = {};
 
-    control<QPushButton>(screen, "cmdSubmit")->click();
+    in<QPushButton>(screen, "cmdSubmit")->click();
 
     const web::ReferralValues &held = modTellAFriend::values();
     QCOMPARE(QStringList({held.name, held.email, held.message, held.friendName, held.friendEmail}),
@@ -578,7 +516,7 @@ void TestFrmExitScreen::forumBoxOpensHomePageOnceAndStaysUnchecked()
     TestServices fakes;
     FrmExitScreen *screen = Forms::frmExitScreen();
     QVERIFY(showAndActivate(screen));
-    auto *forum = control<QCheckBox>(screen, "Check1");
+    auto *forum = in<QCheckBox>(screen, "Check1");
     QCOMPARE(forum->cursor().shape(), Qt::PointingHandCursor);
 
     for (int i = 0; i < clicks; ++i) {
@@ -600,7 +538,7 @@ void TestFrmExitScreen::downloadsLinkOpensSoftwarePage()
     FrmExitScreen *screen = Forms::frmExitScreen();
     QVERIFY(showAndActivate(screen));
 
-    QTest::mouseClick(control(screen, "lblGoToHome"), Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::mouseClick(in(screen, "lblGoToHome"), Qt::LeftButton, {}, QPoint(4, 4));
 
     QCOMPARE(fakes.opener.opened, QStringList{web::pageAddress("zentharisoftwares")});
     QVERIFY(screen->isVisible());
@@ -624,7 +562,7 @@ void TestFrmExitScreen::closingEndsTheProgram()
     if (closeBox)
         screen->close();
     else
-        QTest::mouseClick(control(screen, "cmdClose"), Qt::LeftButton);
+        QTest::mouseClick(in(screen, "cmdClose"), Qt::LeftButton);
 
     QCOMPARE(fakes.exitCodes, QList<int>{0});
     QVERIFY(applicationEnded());

@@ -1,9 +1,14 @@
 #pragma once
 
-// Checks shared by the input and reading window tests: a control table in
-// twips, as the layouts are drawn up, compared with the built window.
+// Checks shared by the window tests: a control table in twips, as the
+// layouts are drawn up, compared with the built window.
+
+#include "app/forms.h"
+#include "fakes.h"
+#include "web/pages.h"
 
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QColor>
 #include <QFont>
 #include <QLabel>
@@ -13,6 +18,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <cmath>
 #include <vector>
@@ -44,32 +50,42 @@ inline int px(int twips)
     return static_cast<int>(std::lround(twips / 15.0));
 }
 
-inline QWidget *control(QMainWindow *window, const char *name)
+template<typename T = QWidget>
+T *in(const QWidget *window, const QString &name)
 {
-    return window->findChild<QWidget *>(QLatin1String(name));
+    return window->findChild<T *>(name);
 }
 
-inline QWidget *containerOf(QMainWindow *window, const ControlSpec &spec)
+// Where "window" controls sit: a main window's client area, a dialog itself.
+inline QWidget *clientArea(QWidget *window)
+{
+    if (auto *main = qobject_cast<QMainWindow *>(window))
+        return main->centralWidget();
+    return window;
+}
+
+inline QWidget *containerOf(QWidget *window, const ControlSpec &spec)
 {
     const QString container = QLatin1String(spec.container);
     if (container == QLatin1String("window"))
-        return window->centralWidget();
+        return clientArea(window);
     if (container.startsWith(QLatin1String("SSTab1:")))
         return window->findChild<QTabWidget *>(QStringLiteral("SSTab1"));
     return window->findChild<QWidget *>(container);
 }
 
-// Rows for a data-driven test over a control table.
-inline void addControlRows(const std::vector<ControlSpec> &table)
+// Rows for a data-driven test over a control or look table.
+template<typename Spec>
+void addRows(const std::vector<Spec> &table)
 {
     QTest::addColumn<int>("row");
     for (std::size_t i = 0; i < table.size(); ++i)
         QTest::newRow(table[i].name) << static_cast<int>(i);
 }
 
-inline void checkControl(QMainWindow *window, const ControlSpec &spec)
+inline void checkControl(QWidget *window, const ControlSpec &spec)
 {
-    QWidget *w = control(window, spec.name);
+    QWidget *w = in(window, spec.name);
     QVERIFY2(w, spec.name);
     if (qstrcmp(spec.className, "QFrame") == 0)
         QCOMPARE(w->metaObject()->className(), "QFrame");
@@ -97,9 +113,9 @@ inline void checkControl(QMainWindow *window, const ControlSpec &spec)
     }
 }
 
-inline void checkLook(QMainWindow *window, const LookSpec &spec)
+inline void checkLook(QWidget *window, const LookSpec &spec)
 {
-    QWidget *w = control(window, spec.name);
+    QWidget *w = in(window, spec.name);
     QVERIFY2(w, spec.name);
     w->ensurePolished();
     const QFont font = w->font();
@@ -136,8 +152,8 @@ inline bool captionFits(QLabel *label)
         return needed.width() <= label->width() && needed.height() <= label->height();
     }
     const int flags = static_cast<int>(label->alignment()) | Qt::TextWordWrap;
-    const QRect lines = label->fontMetrics().boundingRect(QRect(0, 0, box.width(), 10000), flags,
-                                                          label->text());
+    const QRect lines
+        = label->fontMetrics().boundingRect(QRect(0, 0, box.width(), 10000), flags, label->text());
     return lines.width() <= box.width() && label->heightForWidth(label->width()) <= label->height();
 }
 
@@ -166,8 +182,7 @@ inline void checkMenu(QMenu *menu, const std::vector<MenuItemSpec> &items)
 // The menu bar: File and Help menus, then two entries that are commands
 // themselves, the last one hidden.
 inline void checkMenuBar(QMainWindow *window, const char *fileMenu,
-                         const std::vector<MenuItemSpec> &fileItems,
-                         const std::vector<MenuItemSpec> &helpItems)
+    const std::vector<MenuItemSpec> &fileItems, const std::vector<MenuItemSpec> &helpItems)
 {
     const QList<QAction *> bar = window->menuBar()->actions();
     QCOMPARE(bar.size(), 4);
@@ -186,6 +201,69 @@ inline void checkMenuBar(QMainWindow *window, const char *fileMenu,
     checkMenu(bar[1]->menu(), helpItems);
 }
 
+inline void checkNoSizeButtons(QWidget *window)
+{
+    QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!(window->windowFlags() & Qt::WindowMinimizeButtonHint));
+}
+
+// A window of one fixed size, without maximise or minimise buttons.
+inline void checkFixedSize(QWidget *window, QSize size)
+{
+    QCOMPARE(window->size(), size);
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    checkNoSizeButtons(window);
+}
+
+inline void checkCentred(QWidget *window)
+{
+    const QPoint offCentre
+        = window->frameGeometry().center() - window->screen()->availableGeometry().center();
+    QVERIFY2(offCentre.manhattanLength() <= 2, "not centred on the screen");
+}
+
+// Chooses a menu command, or clicks a caption brought to the front first.
+inline void activate(QMainWindow *window, const QString &name)
+{
+    if (auto *action = window->findChild<QAction *>(name)) {
+        action->trigger();
+        return;
+    }
+    QWidget *w = in(window, name);
+    QVERIFY2(w, qPrintable(name));
+    w->raise();
+    QTest::mouseClick(w, Qt::LeftButton);
+}
+
+// The captions and menu commands both main windows have, with their pages.
+inline void addLinkRows()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("Label61") << "Label61" << web::PageKey::HomePage;
+    QTest::newRow("lblCobrand") << "lblCobrand" << web::PageKey::CoBrand;
+    QTest::newRow("lblFullBrand") << "lblFullBrand" << web::PageKey::FullyBranded;
+    QTest::newRow("mnuOnline") << "mnuOnline" << web::PageKey::HelpPage;
+    QTest::newRow("mnuVisit") << "mnuVisit" << web::PageKey::HomePage;
+    QTest::newRow("mnuUpdate") << "mnuUpdate" << web::PageKey::DownloadPage;
+    QTest::newRow("mnuDonate") << "mnuDonate" << web::PageKey::Donate;
+    QTest::newRow("mnumakemoney") << "mnumakemoney" << web::PageKey::FullyBranded;
+}
+
+// The row's caption or command opens exactly its page, asks nothing and
+// leaves the window up and alone.
+inline void checkLinkOpensItsPage(const TestServices &services, QMainWindow *window, FormId id)
+{
+    QFETCH(QString, control);
+    QFETCH(QString, key);
+    window->show();
+    activate(window, control);
+    QCOMPARE(services.opener.opened, QStringList {web::pageAddress(key)});
+    QVERIFY(services.messages.shown.isEmpty());
+    QVERIFY(window->isVisible());
+    QCOMPARE(Forms::loadOrder(), std::vector<FormId> {id});
+}
+
 // The client area is exactly the given size, right below the menu bar, and
 // the window can be neither resized nor maximised or minimised.
 inline void checkFrame(QMainWindow *window, QSize client)
@@ -198,21 +276,48 @@ inline void checkFrame(QMainWindow *window, QSize client)
     QCOMPARE(window->height(), window->menuBar()->height() + client.height());
     QCOMPARE(window->width(), client.width());
     QCOMPARE(window->minimumSize(), window->maximumSize());
-    QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
-    QVERIFY(!(window->windowFlags() & Qt::WindowMinimizeButtonHint));
+    checkNoSizeButtons(window);
     QCOMPARE(window->windowTitle(), QStringLiteral("Amorisk v1.15"));
-    const QPoint offCentre
-            = window->frameGeometry().center() - window->screen()->availableGeometry().center();
-    QVERIFY2(offCentre.manhattanLength() <= 2, "not centred on the screen");
+    checkCentred(window);
 }
 
-inline void checkProgramIcon(QWidget *window)
+inline QImage programIconImage()
 {
+    return QImage(QStringLiteral(":/images/amorisk-32.png")).convertToFormat(QImage::Format_ARGB32);
+}
+
+// The window's icon, and the picture box if one is named, show the program icon.
+inline void checkProgramIcon(QWidget *window, const char *picture = nullptr)
+{
+    QVERIFY2(!programIconImage().isNull(), "no program icon in the resources");
     const QImage icon = window->windowIcon().pixmap(32, 32).toImage();
     QVERIFY2(!icon.isNull(), "no program icon");
-    QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32),
-             QImage(QStringLiteral(":/images/amorisk-32.png"))
-                     .convertToFormat(QImage::Format_ARGB32));
+    QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32), programIconImage());
+    if (picture)
+        QCOMPARE(
+            in<QLabel>(window, picture)->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+            programIconImage());
 }
+
+inline bool showAndActivate(QWidget *window)
+{
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+// Closes whatever modal window a test leaves open, so no test can hang on one.
+struct ModalWatchdog
+{
+    ModalWatchdog()
+    {
+        QObject::connect(&timer, &QTimer::timeout, [] {
+            if (QWidget *modal = QApplication::activeModalWidget())
+                modal->hide();
+        });
+        timer.start(3000);
+    }
+    QTimer timer;
+};
 
 } // namespace amorisk::testing
