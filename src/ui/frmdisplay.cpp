@@ -27,6 +27,9 @@ FrmDisplay::FrmDisplay(QWidget *parent)
     ui->setupUi(this);
     ui->mnuSep1->setSeparator(true);
     ui->mnuSep2->setSeparator(true);
+    // Take the style sheet's fonts now, so the long texts a reading writes
+    // are laid out once in their final font rather than again at show.
+    ensurePolished();
     fitAutoSizeCaptions(this);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
