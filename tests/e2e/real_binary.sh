@@ -11,14 +11,17 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 pids=()
 cleanup() {
   for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done
-  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null
+  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
 failures=0
 check() { # description, command...
   local what=$1; shift
-  if "$@"; then echo "ok   - $what"; else echo "FAIL - $what"; failures=$((failures + 1)); fi
+  if "$@"; then echo "ok   - $what"; else
+    echo "FAIL - $what"; failures=$((failures + 1))
+    echo "     windows now: $(xdotool search --onlyvisible --name '^Amorisk' 2>/dev/null | while read -r w; do xdotool getwindowname "$w"; done | sort | uniq -c | tr '\n' ';')"
+  fi
 }
 wait_for() { # seconds, command... ; polls until the command succeeds
   local limit=$(( $1 * 10 )); shift
@@ -45,7 +48,9 @@ check "no display: one line saying so" [ "$(printf '%s\n' "$out" | wc -l)" -eq 1
 
 for n in $(seq 90 130); do
   [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
-  Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  # -noreset: by default the server resets when its last client leaves, and
+  # a start that connects during the reset is refused.
+  Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
   xvfb=$!
   export DISPLAY=:$n
   wait_for 10 xdpyinfo >/dev/null 2>&1 && break
@@ -69,12 +74,12 @@ was_opened() { grep -qxF "$1" "$work/opened" 2>/dev/null; }
 site=https://www.zenthari.com/amorisk/ssd.php?page=
 
 # First run: no question, the reminder date is stored, the input window shows.
-env PATH="$work/stub" BROWSER= "$binary" & first=$!; pids+=("$first")
+env PATH="$work/stub" BROWSER= "$binary" 2>>"$work/stderr.log" & first=$!; pids+=("$first")
 check "input window appears with its title" wait_for 20 has_windows "$title" 1
 check "first run stores today as the last reminder" grep -qx "LastUpdateReminder=$today" "$conf"
 main_window=$(windows "$title" | head -n1)
 
-"$binary" & second=$!; pids+=("$second")
+"$binary" 2>>"$work/stderr.log" & second=$!; pids+=("$second")
 check "second start shows the refusal" wait_for 20 has_windows '^Amorisk$' 1
 refusal=$(windows '^Amorisk$' | head -n1)
 [ -n "$refusal" ] && press "$refusal" Return
@@ -90,7 +95,7 @@ check "Help > Online Help opens the help page" wait_for 10 was_opened "${site}he
 # start. Ten starts at the same instant leave exactly one program running.
 kill -9 "$first"; wait "$first" 2>/dev/null
 starts=()
-for i in $(seq 10); do env PATH="$work/stub" BROWSER= "$binary" & starts+=($!); pids+=($!); done
+for i in $(seq 10); do env PATH="$work/stub" BROWSER= "$binary" 2>>"$work/stderr.log" & starts+=($!); pids+=($!); done
 check "ten simultaneous starts: one input window" wait_for 30 has_windows "$title" 1
 check "ten simultaneous starts: nine refusals" wait_for 30 has_windows '^Amorisk$' 9
 for w in $(windows '^Amorisk$'); do press "$w" Return; done
@@ -146,7 +151,7 @@ check "the process ends with status 0" [ "$(exit_code_of "$third")" -eq 0 ]
 # Fifteen days after the last reminder the question comes first; Yes opens
 # the download page and stores today.
 printf '[General]\nLastUpdateReminder=%s\n' "$(date -d '-15 days' +%F)" >"$conf"
-env PATH="$work/stub" BROWSER= "$binary" & fourth=$!; pids+=("$fourth")
+env PATH="$work/stub" BROWSER= "$binary" 2>>"$work/stderr.log" & fourth=$!; pids+=("$fourth")
 check "the update question comes before any window" wait_for 20 has_windows '^Amorisk$' 1
 check "no input window while the question is open" has_windows "$title" 0
 question=$(windows '^Amorisk$' | head -n1)
@@ -158,7 +163,7 @@ kill "$fourth"; wait "$fourth" 2>/dev/null
 
 # No browser and no xdg-open at all: a link does nothing visible and the
 # program carries on.
-env PATH="$work/nobrowser" BROWSER= DEFAULT_BROWSER= "$binary" & fifth=$!; pids+=("$fifth")
+env PATH="$work/nobrowser" BROWSER= DEFAULT_BROWSER= "$binary" 2>>"$work/stderr.log" & fifth=$!; pids+=("$fifth")
 check "starts without any browser" wait_for 20 has_windows "$title" 1
 main_window=$(windows "$title" | head -n1)
 press "$main_window" alt+h o
@@ -171,4 +176,7 @@ exit_screen=$(windows "$title" | head -n1)
 [ -n "$exit_screen" ] && press "$exit_screen" alt+x
 check "and it still ends normally" wait_for 20 stopped "$fifth"
 
+if [ "$failures" -ne 0 ] && [ -s "$work/stderr.log" ]; then
+  echo "--- what the program printed:"; grep -v XDG_RUNTIME_DIR "$work/stderr.log" | tail -n 40
+fi
 [ "$failures" -eq 0 ]
