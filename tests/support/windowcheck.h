@@ -25,7 +25,7 @@
 
 namespace amorisk::testing {
 
-struct ControlSpec
+struct ControlRow
 {
     const char *name;
     const char *className; // checked with inherits(); "QFrame" must match exactly
@@ -34,7 +34,7 @@ struct ControlSpec
     bool autoSize = false;
 };
 
-struct LookSpec
+struct LookRow
 {
     const char *name;
     const char *family;
@@ -64,9 +64,9 @@ inline QWidget *clientArea(QWidget *window)
     return window;
 }
 
-inline QWidget *containerOf(QWidget *window, const ControlSpec &spec)
+inline QWidget *containerOf(QWidget *window, const ControlRow &row)
 {
-    const QString container = QLatin1String(spec.container);
+    const QString container = QLatin1String(row.container);
     if (container == QLatin1String("window"))
         return clientArea(window);
     if (container.startsWith(QLatin1String("SSTab1:")))
@@ -75,27 +75,27 @@ inline QWidget *containerOf(QWidget *window, const ControlSpec &spec)
 }
 
 // Rows for a data-driven test over a control or look table.
-template<typename Spec>
-void addRows(const std::vector<Spec> &table)
+template<typename Row>
+void addRows(const std::vector<Row> &table)
 {
     QTest::addColumn<int>("row");
     for (std::size_t i = 0; i < table.size(); ++i)
         QTest::newRow(table[i].name) << static_cast<int>(i);
 }
 
-inline void checkControl(QWidget *window, const ControlSpec &spec)
+inline void checkControl(QWidget *window, const ControlRow &row)
 {
-    QWidget *w = in(window, spec.name);
-    QVERIFY2(w, spec.name);
-    if (qstrcmp(spec.className, "QFrame") == 0)
+    QWidget *w = in(window, row.name);
+    QVERIFY2(w, row.name);
+    if (qstrcmp(row.className, "QFrame") == 0)
         QCOMPARE(w->metaObject()->className(), "QFrame");
     else
-        QVERIFY2(w->inherits(spec.className), w->metaObject()->className());
+        QVERIFY2(w->inherits(row.className), w->metaObject()->className());
 
-    QWidget *container = containerOf(window, spec);
+    QWidget *container = containerOf(window, row);
     QVERIFY(container);
     QVERIFY(container->isAncestorOf(w));
-    const QString where = QLatin1String(spec.container);
+    const QString where = QLatin1String(row.container);
     if (where.startsWith(QLatin1String("SSTab1:"))) {
         auto *tab = static_cast<QTabWidget *>(container);
         QVERIFY(tab->widget(where.mid(7).toInt())->isAncestorOf(w));
@@ -104,29 +104,29 @@ inline void checkControl(QWidget *window, const ControlSpec &spec)
     }
 
     const QPoint at = w->mapTo(container, QPoint(0, 0));
-    QCOMPARE(at, QPoint(px(spec.left), px(spec.top)));
-    if (spec.autoSize) {
+    QCOMPARE(at, QPoint(px(row.left), px(row.top)));
+    if (row.autoSize) {
         // An auto-size caption is as large as its text.
         QCOMPARE(w->size(), w->sizeHint());
     } else {
-        QCOMPARE(w->size(), QSize(px(spec.width), px(spec.height)));
+        QCOMPARE(w->size(), QSize(px(row.width), px(row.height)));
     }
 }
 
-inline void checkLook(QWidget *window, const LookSpec &spec)
+inline void checkLook(QWidget *window, const LookRow &row)
 {
-    QWidget *w = in(window, spec.name);
-    QVERIFY2(w, spec.name);
+    QWidget *w = in(window, row.name);
+    QVERIFY2(w, row.name);
     w->ensurePolished();
     const QFont font = w->font();
-    QCOMPARE(font.family(), QLatin1String(spec.family));
-    QCOMPARE(font.pixelSize(), spec.pixelSize);
-    QCOMPARE(font.bold(), spec.bold);
-    QCOMPARE(font.underline(), spec.underline);
-    if (*spec.foreground)
-        QCOMPARE(w->palette().color(w->foregroundRole()), QColor(QLatin1String(spec.foreground)));
-    if (*spec.background)
-        QCOMPARE(w->palette().color(w->backgroundRole()), QColor(QLatin1String(spec.background)));
+    QCOMPARE(font.family(), QLatin1String(row.family));
+    QCOMPARE(font.pixelSize(), row.pixelSize);
+    QCOMPARE(font.bold(), row.bold);
+    QCOMPARE(font.underline(), row.underline);
+    if (*row.foreground)
+        QCOMPARE(w->palette().color(w->foregroundRole()), QColor(QLatin1String(row.foreground)));
+    if (*row.background)
+        QCOMPARE(w->palette().color(w->backgroundRole()), QColor(QLatin1String(row.background)));
     if (w->inherits("amorisk::LinkLabel") && font.underline())
         QCOMPARE(w->cursor().shape(), Qt::PointingHandCursor);
 }
@@ -157,13 +157,13 @@ inline bool captionFits(QLabel *label)
     return lines.width() <= box.width() && label->heightForWidth(label->width()) <= label->height();
 }
 
-struct MenuItemSpec
+struct MenuItemRow
 {
     const char *name;
     const char *text; // "-" for a separator
 };
 
-inline void checkMenu(QMenu *menu, const std::vector<MenuItemSpec> &items)
+inline void checkMenu(QMenu *menu, const std::vector<MenuItemRow> &items)
 {
     const QList<QAction *> actions = menu->actions();
     QCOMPARE(actions.size(), static_cast<qsizetype>(items.size()));
@@ -182,7 +182,7 @@ inline void checkMenu(QMenu *menu, const std::vector<MenuItemSpec> &items)
 // The menu bar: File and Help menus, then two entries that are commands
 // themselves, the last one hidden.
 inline void checkMenuBar(QMainWindow *window, const char *fileMenu,
-    const std::vector<MenuItemSpec> &fileItems, const std::vector<MenuItemSpec> &helpItems)
+    const std::vector<MenuItemRow> &fileItems, const std::vector<MenuItemRow> &helpItems)
 {
     const QList<QAction *> bar = window->menuBar()->actions();
     QCOMPARE(bar.size(), 4);

@@ -19,9 +19,9 @@ using namespace amorisk::testing;
 
 namespace {
 
-const std::vector<ControlSpec> &aboutControls()
+const std::vector<ControlRow> &aboutControls()
 {
-    static const std::vector<ControlSpec> table = {
+    static const std::vector<ControlRow> table = {
         {"Picture1", "QLabel", "window", 120, 120, 480, 480},
         {"cmdOK", "QPushButton", "window", 5400, 3360, 1260, 345},
         {"Label1", "QLabel", "window", 360, 720, 6375, 1035},

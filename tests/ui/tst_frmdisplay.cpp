@@ -18,9 +18,9 @@ using namespace amorisk::testing;
 
 namespace {
 
-const std::vector<ControlSpec> &displayControls()
+const std::vector<ControlRow> &displayControls()
 {
-    static const std::vector<ControlSpec> table = {
+    static const std::vector<ControlRow> table = {
             {"SSTab1", "QTabWidget", "window", 0, 600, 7935, 5775},
             {"Frame4", "QFrame", "SSTab1:0", 0, 360, 7920, 5415},
             {"picSunSign", "QLabel", "Frame4", 4680, 160, 3000, 3000},
@@ -56,9 +56,9 @@ const std::vector<ControlSpec> &displayControls()
 const char theme[] = "#5a23dc";
 const char fieldColour[] = "#400040";
 
-const std::vector<LookSpec> &displayLook()
+const std::vector<LookRow> &displayLook()
 {
-    static const std::vector<LookSpec> table = {
+    static const std::vector<LookRow> table = {
             {"Frame4", "Verdana", 11, false, false, "", "#ffffff"},
             {"txtSunSignNegativeTraits", "Verdana", 11, false, false, "#ffffff", theme},
             {"txtSunSignPositiveTraits", "Verdana", 11, false, false, "#ffffff", theme},

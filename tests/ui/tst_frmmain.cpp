@@ -23,9 +23,9 @@ using namespace amorisk::testing;
 
 namespace {
 
-const std::vector<ControlSpec> &mainControls()
+const std::vector<ControlRow> &mainControls()
 {
-    static const std::vector<ControlSpec> table = {
+    static const std::vector<ControlRow> table = {
             {"Frame2", "QFrame", "window", 0, 0, 7455, 615},
             {"Label61", "amorisk::LinkLabel", "Frame2", 120, 120, 7200, 465},
             {"cmdExit", "QPushButton", "window", 5040, 5640, 2085, 315},
@@ -52,9 +52,9 @@ const std::vector<ControlSpec> &mainControls()
 
 const char theme[] = "#5a23dc";
 
-const std::vector<LookSpec> &mainLook()
+const std::vector<LookRow> &mainLook()
 {
-    static const std::vector<LookSpec> table = {
+    static const std::vector<LookRow> table = {
             {"Frame2", "Verdana", 11, false, false, "", theme},
             {"Label61", "Verdana", 12, true, true, "#ffffff", ""},
             {"cmdExit", "Verdana", 11, false, false, "", "#7ca5e7"},

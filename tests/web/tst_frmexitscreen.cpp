@@ -20,9 +20,9 @@ using namespace amorisk::testing;
 
 namespace {
 
-const std::vector<ControlSpec> &exitControls()
+const std::vector<ControlRow> &exitControls()
 {
-    static const std::vector<ControlSpec> table = {
+    static const std::vector<ControlRow> table = {
         {"Frame6", "QGroupBox", "window", 7320, 120, 3735, 4575},
         {"lblGoToHome", "amorisk::LinkLabel", "Frame6", 75, 4250, 3585, 210, true},
         {"Label3", "QLabel", "Frame6", 120, 360, 3495, 3855},
@@ -118,11 +118,11 @@ void TestFrmExitScreen::controlsFollowTheLayout()
     QFETCH(int, row);
     TestServices fakes;
     FrmExitScreen *screen = Forms::frmExitScreen();
-    const ControlSpec &spec = exitControls()[static_cast<std::size_t>(row)];
-    checkControl(screen, spec);
+    const ControlRow &control = exitControls()[static_cast<std::size_t>(row)];
+    checkControl(screen, control);
 
-    QWidget *widget = in(screen, spec.name);
-    if (spec.autoSize)
+    QWidget *widget = in(screen, control.name);
+    if (control.autoSize)
         QVERIFY2(widget->geometry().right() < widget->parentWidget()->width(),
             "caption runs past its container");
     if (auto *label = qobject_cast<QLabel *>(widget); label && label->wordWrap())
