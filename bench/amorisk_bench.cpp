@@ -1,9 +1,9 @@
 // Start-up, reading command, Back and peak memory, side by side with a bare
 // Qt window. Needs a display (scripts/bench.sh starts Xvfb when there is none).
-#include "app/forms.h"
-#include "app/services.h"
-#include "ui/frmmain.h"
-#include "ui/look.h"
+#include "forms.h"
+#include "services.h"
+#include "frmmain.h"
+#include "look.h"
 
 #include <QApplication>
 #include <QComboBox>

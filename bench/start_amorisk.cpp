@@ -1,11 +1,11 @@
 // The program's own start-up, as main() runs it, with a probe on the input window.
 #include "probe.h"
 
-#include "app/forms.h"
-#include "app/realservices.h"
-#include "app/singleinstance.h"
-#include "app/startup.h"
-#include "ui/look.h"
+#include "forms.h"
+#include "realservices.h"
+#include "singleinstance.h"
+#include "startup.h"
+#include "look.h"
 
 #include <QApplication>
 

@@ -1,9 +1,10 @@
-#include "app/displaycheck.h"
-#include "app/forms.h"
-#include "app/realservices.h"
-#include "app/singleinstance.h"
-#include "app/startup.h"
-#include "ui/look.h"
+#include "displaycheck.h"
+#include "forms.h"
+#include "realservices.h"
+#include "singleinstance.h"
+#include "startup.h"
+#include "version.h"
+#include "look.h"
 
 #include <QApplication>
 
@@ -19,7 +20,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Amorisk"));
-    QApplication::setApplicationVersion(QStringLiteral("1.15"));
+    QApplication::setApplicationVersion(QStringLiteral(AMORISK_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("com.zenthari.Amorisk"));
     // Windows come and go by name; the program ends only through EndApplication.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,4 +1,4 @@
-#include "app/realservices.h"
+#include "realservices.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -37,11 +37,6 @@ void DesktopOpener::open(const QString &address)
     QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
 }
 
-QDate SystemCalendar::today() const
-{
-    return QDate::currentDate();
-}
-
 IniSettingsStore::IniSettingsStore(QString path) : m_path(std::move(path)) {}
 
 QVariant IniSettingsStore::value(const QString &key) const
@@ -74,26 +69,12 @@ QString IniSettingsStore::defaultPath()
     return base + QLatin1String("/amorisk/amorisk.conf");
 }
 
-void MersenneRandom::seed(std::uint64_t seed)
-{
-    m_engine.seed(seed);
-}
-
-double MersenneRandom::next()
-{
-    // 53 random bits scaled into [0, 1): never 1.0, unlike some
-    // uniform_real_distribution implementations at the rounding edge.
-    return static_cast<double>(m_engine() >> 11) * 0x1.0p-53;
-}
-
 RealServices::RealServices() : m_settings(IniSettingsStore::defaultPath()), m_previous(services())
 {
     Services &s = services();
     s.messages = &m_messages;
     s.opener = &m_opener;
-    s.calendar = &m_calendar;
     s.settings = &m_settings;
-    s.random = &m_random;
 }
 
 RealServices::~RealServices()

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "app/services.h"
+#include "services.h"
 
 #include <QString>
 
 #include <memory>
-#include <random>
 
 namespace amorisk {
 
@@ -19,12 +18,6 @@ class DesktopOpener : public AddressOpener
 {
 public:
     void open(const QString &address) override;
-};
-
-class SystemCalendar : public Calendar
-{
-public:
-    QDate today() const override;
 };
 
 // INI file at a fixed path; each access opens it afresh so a file that turns
@@ -44,17 +37,8 @@ private:
     QString m_path;
 };
 
-class MersenneRandom : public RandomSource
-{
-public:
-    void seed(std::uint64_t seed) override;
-    double next() override;
-
-private:
-    std::mt19937_64 m_engine{0};
-};
-
-// Owns one of each real seam and installs them into services().
+// Owns the seams that reach the desktop and installs them into services();
+// the calendar and the random draw are the defaults already.
 class RealServices
 {
 public:
@@ -64,9 +48,7 @@ public:
 private:
     QtMessageBoxes m_messages;
     DesktopOpener m_opener;
-    SystemCalendar m_calendar;
     IniSettingsStore m_settings;
-    MersenneRandom m_random;
     Services m_previous;
 };
 

@@ -1,4 +1,4 @@
-#include "app/singleinstance.h"
+#include "singleinstance.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -1,10 +1,10 @@
-#include "app/startup.h"
+#include "startup.h"
 
-#include "app/forms.h"
-#include "app/services.h"
-#include "app/singleinstance.h"
-#include "ui/frmmain.h"
-#include "web/modhelp.h"
+#include "forms.h"
+#include "services.h"
+#include "singleinstance.h"
+#include "frmmain.h"
+#include "modhelp.h"
 
 namespace amorisk {
 

@@ -1,4 +1,4 @@
-#include "reading/signprose.h"
+#include "signprose.h"
 
 namespace amorisk::reading::prose {
 

@@ -1,6 +1,6 @@
-#include "reading/signtable.h"
+#include "signtable.h"
 
-#include "reading/signprose.h"
+#include "signprose.h"
 
 namespace amorisk::reading {
 

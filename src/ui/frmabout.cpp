@@ -1,9 +1,8 @@
-#include "ui/frmabout.h"
+#include "frmabout.h"
 
-#include "app/forms.h"
-#include "ui/controllook.h"
-#include "ui/look.h"
-#include "web/modhelp.h"
+#include "forms.h"
+#include "look.h"
+#include "modhelp.h"
 
 #include "ui_frmAbout.h"
 

@@ -1,13 +1,13 @@
-#include "ui/frmdisplay.h"
+#include "frmdisplay.h"
 
-#include "app/forms.h"
-#include "reading/signtable.h"
-#include "ui/autosize.h"
-#include "ui/frmabout.h"
-#include "ui/frmmain.h"
-#include "ui/look.h"
-#include "web/frmexitscreen.h"
-#include "web/modhelp.h"
+#include "forms.h"
+#include "signtable.h"
+#include "autosize.h"
+#include "frmabout.h"
+#include "frmmain.h"
+#include "look.h"
+#include "frmexitscreen.h"
+#include "modhelp.h"
 
 #include "ui_frmDisplay.h"
 

@@ -1,17 +1,16 @@
-#include "ui/frmmain.h"
+#include "frmmain.h"
 
-#include "ui/controllook.h"
+#include "look.h"
 
-#include "app/forms.h"
-#include "app/services.h"
-#include "reading/entrycheck.h"
-#include "ui/autosize.h"
-#include "ui/frmabout.h"
-#include "ui/look.h"
-#include "ui/namekey.h"
-#include "ui/showreading.h"
-#include "web/frmexitscreen.h"
-#include "web/modhelp.h"
+#include "forms.h"
+#include "services.h"
+#include "entrycheck.h"
+#include "autosize.h"
+#include "frmabout.h"
+#include "namekey.h"
+#include "showreading.h"
+#include "frmexitscreen.h"
+#include "modhelp.h"
 
 #include "ui_frmMain.h"
 
@@ -105,11 +104,8 @@ void FrmMain::Form_Unload()
 
 void FrmMain::CoBrand_Randomize()
 {
-    RandomSource *random = services().random;
-    if (!random)
-        return;
     // Round half to even, as the default floating-point rounding mode does.
-    m_intCoBrandRandomNumber = static_cast<int>(std::nearbyint(random->next() * 6 + 1));
+    m_intCoBrandRandomNumber = static_cast<int>(std::nearbyint(services().random->next() * 6 + 1));
     switch (m_intCoBrandRandomNumber) {
     case 1:
     case 3:

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/signpicturelist.h"
+#include "signpicturelist.h"
 
 #include <QMainWindow>
 

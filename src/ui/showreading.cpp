@@ -1,11 +1,11 @@
-#include "ui/showreading.h"
+#include "showreading.h"
 
-#include "app/forms.h"
-#include "reading/entrycheck.h"
-#include "reading/signtable.h"
-#include "ui/frmdisplay.h"
-#include "ui/frmmain.h"
-#include "web/frmexitscreen.h"
+#include "forms.h"
+#include "entrycheck.h"
+#include "signtable.h"
+#include "frmdisplay.h"
+#include "frmmain.h"
+#include "frmexitscreen.h"
 
 namespace amorisk {
 

@@ -1,4 +1,4 @@
-#include "ui/signpicturelist.h"
+#include "signpicturelist.h"
 
 namespace amorisk {
 

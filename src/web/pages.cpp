@@ -1,4 +1,4 @@
-#include "web/pages.h"
+#include "pages.h"
 
 namespace amorisk::web {
 

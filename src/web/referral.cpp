@@ -1,6 +1,6 @@
-#include "web/referral.h"
+#include "referral.h"
 
-#include "web/pages.h"
+#include "pages.h"
 
 #include <QUrl>
 

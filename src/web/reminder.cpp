@@ -1,4 +1,4 @@
-#include "web/reminder.h"
+#include "reminder.h"
 
 namespace amorisk::web {
 

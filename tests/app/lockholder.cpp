@@ -1,6 +1,6 @@
 // Takes the single-instance lock at the path given and reports the outcome on
 // stdout; when it got the lock it holds it until killed or until stdin closes.
-#include "app/singleinstance.h"
+#include "singleinstance.h"
 
 #include <QCoreApplication>
 #include <QString>

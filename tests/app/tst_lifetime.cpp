@@ -1,11 +1,11 @@
-#include "app/forms.h"
-#include "app/singleinstance.h"
-#include "app/startup.h"
+#include "forms.h"
+#include "singleinstance.h"
+#include "startup.h"
 #include "fakes.h"
-#include "ui/frmabout.h"
-#include "ui/frmdisplay.h"
-#include "ui/frmmain.h"
-#include "web/frmexitscreen.h"
+#include "frmabout.h"
+#include "frmdisplay.h"
+#include "frmmain.h"
+#include "frmexitscreen.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>

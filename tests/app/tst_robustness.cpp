@@ -1,9 +1,9 @@
-#include "app/forms.h"
-#include "app/realservices.h"
-#include "app/singleinstance.h"
-#include "app/startup.h"
+#include "forms.h"
+#include "realservices.h"
+#include "singleinstance.h"
+#include "startup.h"
 #include "fakes.h"
-#include "ui/frmmain.h"
+#include "frmmain.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "reading/entrycheck.h"
+#include "entrycheck.h"
 
 #include <QDate>
 #include <QLocale>

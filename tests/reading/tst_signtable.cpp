@@ -1,5 +1,5 @@
-#include "reading/entrycheck.h"
-#include "reading/signtable.h"
+#include "entrycheck.h"
+#include "signtable.h"
 
 #include <QDate>
 #include <QMap>

@@ -2,8 +2,8 @@
 
 // Stand-ins for the outside world, installed into services() for one test.
 
-#include "app/forms.h"
-#include "app/services.h"
+#include "forms.h"
+#include "services.h"
 
 #include <QCoreApplication>
 #include <QEvent>

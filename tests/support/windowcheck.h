@@ -3,9 +3,9 @@
 // Checks shared by the window tests: a control table in twips, as the
 // layouts are drawn up, compared with the built window.
 
-#include "app/forms.h"
+#include "forms.h"
 #include "fakes.h"
-#include "web/pages.h"
+#include "pages.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>

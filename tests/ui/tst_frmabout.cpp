@@ -1,7 +1,7 @@
-#include "app/forms.h"
+#include "forms.h"
 #include "fakes.h"
-#include "ui/frmabout.h"
-#include "web/pages.h"
+#include "frmabout.h"
+#include "pages.h"
 #include "windowcheck.h"
 
 #include <QApplication>

@@ -1,11 +1,11 @@
 #include "fakes.h"
 #include "windowcheck.h"
 
-#include "app/forms.h"
-#include "ui/frmdisplay.h"
-#include "ui/frmmain.h"
-#include "ui/signpicturelist.h"
-#include "web/pages.h"
+#include "forms.h"
+#include "frmdisplay.h"
+#include "frmmain.h"
+#include "signpicturelist.h"
+#include "pages.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>

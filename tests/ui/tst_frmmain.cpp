@@ -1,9 +1,9 @@
 #include "fakes.h"
 #include "windowcheck.h"
 
-#include "app/forms.h"
-#include "ui/frmmain.h"
-#include "web/pages.h"
+#include "forms.h"
+#include "frmmain.h"
+#include "pages.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,13 +1,13 @@
 #include "fakes.h"
 #include "windowcheck.h"
 
-#include "app/forms.h"
-#include "reading/entrycheck.h"
-#include "reading/signtable.h"
-#include "ui/frmdisplay.h"
-#include "ui/frmmain.h"
-#include "ui/showreading.h"
-#include "web/frmexitscreen.h"
+#include "forms.h"
+#include "entrycheck.h"
+#include "signtable.h"
+#include "frmdisplay.h"
+#include "frmmain.h"
+#include "showreading.h"
+#include "frmexitscreen.h"
 
 #include <QApplication>
 #include <QComboBox>

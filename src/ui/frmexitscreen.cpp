@@ -1,14 +1,14 @@
-#include "web/frmexitscreen.h"
+#include "frmexitscreen.h"
 
-#include "app/forms.h"
-#include "app/services.h"
-#include "ui/controllook.h"
-#include "ui/look.h"
-#include "web/modhelp.h"
-#include "web/modtellafriend.h"
-#include "web/referral.h"
+#include "forms.h"
+#include "services.h"
+#include "look.h"
+#include "modhelp.h"
+#include "modtellafriend.h"
+#include "referral.h"
 
 #include "ui_frmExitScreen.h"
+#include "version.h"
 
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -28,7 +28,7 @@ const QColor downloadsYellow(0xFF, 0xFF, 0x00);
 const QColor linkBlue(0x00, 0x00, 0xC0);
 const QString verdana = QStringLiteral("Verdana");
 const QString msSansSerif = QStringLiteral("MS Sans Serif");
-const QString title = QStringLiteral("Amorisk v1.15");
+const QString title = QStringLiteral("Amorisk v" AMORISK_VERSION);
 const QString programIcon = QStringLiteral(":/images/amorisk-32.png");
 
 const QString namePlaceholder = QStringLiteral("Your Name");
@@ -158,7 +158,7 @@ void FrmExitScreen::Form_Load()
     ui->picExitScreenIcon->setPixmap(icon.pixmap(32, 32));
 
     seedRandomFromClock();
-    const double r = services().random ? services().random->next() : 0.0;
+    const double r = services().random->next();
     const int last = static_cast<int>(promotions.size()) - 1;
     const int index = std::clamp(static_cast<int>(std::floor(r * promotions.size())), 0, last);
     ui->Label2->setText(QString::fromLatin1(promotions[static_cast<std::size_t>(index)]));

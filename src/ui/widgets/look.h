@@ -8,6 +8,14 @@ class QWidget;
 
 namespace amorisk {
 
+// The layouts name Verdana and MS Sans Serif, which Linux lacks; map them once
+// per process to metric-compatible fonts from the distribution.
+void installFontSubstitutions();
+
+// Fixed-size window without maximise or minimise button, centred on its screen.
+void fixWindowFrame(QWidget *window);
+void centreOnScreen(QWidget *window);
+
 // Fonts in pixels, so a layout measured in pixels keeps its proportions
 // whatever dots per inch the X server reports.
 void setPixelFont(QWidget *widget, const QString &family, int pixelSize, bool bold = false,

@@ -1,4 +1,4 @@
-#include "ui/etchedgroupbox.h"
+#include "etchedgroupbox.h"
 
 #include <QPainter>
 #include <qdrawutil.h>

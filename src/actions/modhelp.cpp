@@ -1,8 +1,8 @@
-#include "web/modhelp.h"
+#include "modhelp.h"
 
-#include "app/services.h"
-#include "web/pages.h"
-#include "web/reminder.h"
+#include "services.h"
+#include "pages.h"
+#include "reminder.h"
 
 namespace amorisk {
 
@@ -17,17 +17,14 @@ void openPage(const char *pageKey)
 // simply behaves as this one did.
 void storeReminderDate(const QDate &today)
 {
-    if (auto *settings = services().settings)
-        settings->setValue(QLatin1String(web::ReminderKey), web::reminderDateText(today));
+    services().settings->setValue(QLatin1String(web::ReminderKey), web::reminderDateText(today));
 }
 
 } // namespace
 
 void OpenWebPage(const QString &address)
 {
-    // Whether a browser actually opened is neither known nor reported.
-    if (auto *opener = services().opener)
-        opener->open(address);
+    services().opener->open(address);
 }
 
 void OpenHomePage() { openPage(web::PageKey::HomePage); }
@@ -41,9 +38,8 @@ void OpenSoftwareDownloadsPage() { openPage(web::PageKey::SoftwareDownloads); }
 void RemindOfUpdate()
 {
     const Services &s = services();
-    const QDate today = s.calendar ? s.calendar->today() : QDate::currentDate();
-    const QVariant stored =
-            s.settings ? s.settings->value(QLatin1String(web::ReminderKey)) : QVariant();
+    const QDate today = s.calendar->today();
+    const QVariant stored = s.settings->value(QLatin1String(web::ReminderKey));
 
     switch (web::reminderDecision(today, stored)) {
     case web::ReminderDecision::StayQuiet:

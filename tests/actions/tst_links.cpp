@@ -1,26 +1,13 @@
-#include "app/realservices.h"
 #include "fakes.h"
-#include "web/modhelp.h"
-#include "web/pages.h"
+#include "modhelp.h"
+#include "pages.h"
 
-#include <QDesktopServices>
 #include <QTest>
-#include <QUrl>
 
 using namespace amorisk;
 
 using LinkRoutine = void (*)();
 Q_DECLARE_METATYPE(LinkRoutine)
-
-// Receives what QDesktopServices would have handed to the browser.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void openUrl(const QUrl &url) { urls << url; }
-};
 
 class TestLinks : public QObject
 {
@@ -33,8 +20,6 @@ private slots:
     void openWebPageHandsOverTheAddressUntouched_data();
     void openWebPageHandsOverTheAddressUntouched();
     void openWebPageWithoutOpenerDoesNothing();
-    void desktopOpenerPassesTheAddressIntact_data();
-    void desktopOpenerPassesTheAddressIntact();
 };
 
 void TestLinks::eachRoutineOpensItsOwnPage_data()
@@ -98,38 +83,9 @@ void TestLinks::openWebPageHandsOverTheAddressUntouched()
 void TestLinks::openWebPageWithoutOpenerDoesNothing()
 {
     testing::TestServices fakes;
-    services().opener = nullptr;
+    services() = defaultServices();
     OpenHomePage();
     QVERIFY(fakes.messages.shown.isEmpty());
-}
-
-void TestLinks::desktopOpenerPassesTheAddressIntact_data()
-{
-    QTest::addColumn<QString>("address");
-    QTest::newRow("home page") << web::pageAddress(QStringLiteral("home-page"));
-    QTest::newRow("escaped delimiters")
-            << web::pageAddress(QStringLiteral("qorv-refer-a-friend"))
-                       + QStringLiteral("&taf1=a%26b%3Dc%23d%25e%2Bf%20g&taf2=%0D%0A%09");
-    QTest::newRow("escaped slashes and non-ASCII")
-            << web::pageAddress(QStringLiteral("qorv-refer-a-friend"))
-                       + QStringLiteral("&taf3=Zo%C3%AB%20%E6%9D%8E&taf6=https%3A%2F%2Fx%2F");
-}
-
-void TestLinks::desktopOpenerPassesTheAddressIntact()
-{
-    QFETCH(QString, address);
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "openUrl");
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "openUrl");
-
-    DesktopOpener().open(address);
-
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-    QCOMPARE(catcher.urls.size(), 1);
-    QVERIFY(catcher.urls.first().isValid());
-    // Neither decoded nor encoded a second time on the way to the browser.
-    QCOMPARE(catcher.urls.first().toString(QUrl::FullyEncoded), address);
 }
 
 QTEST_MAIN(TestLinks)

@@ -1,4 +1,4 @@
-#include "ui/buttoncheckbox.h"
+#include "buttoncheckbox.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -1,4 +1,4 @@
-#include "ui/namekey.h"
+#include "namekey.h"
 
 #include <QKeyEvent>
 

@@ -1,7 +1,7 @@
 #include "fakes.h"
-#include "web/modhelp.h"
-#include "web/pages.h"
-#include "web/reminder.h"
+#include "modhelp.h"
+#include "pages.h"
+#include "reminder.h"
 
 #include <QTest>
 

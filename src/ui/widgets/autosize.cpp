@@ -1,4 +1,4 @@
-#include "ui/autosize.h"
+#include "autosize.h"
 
 #include <QLabel>
 

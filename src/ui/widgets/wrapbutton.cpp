@@ -1,4 +1,4 @@
-#include "ui/wrapbutton.h"
+#include "wrapbutton.h"
 
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>

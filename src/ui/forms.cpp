@@ -1,9 +1,9 @@
-#include "app/forms.h"
+#include "forms.h"
 
-#include "ui/frmabout.h"
-#include "ui/frmdisplay.h"
-#include "ui/frmmain.h"
-#include "web/frmexitscreen.h"
+#include "frmabout.h"
+#include "frmdisplay.h"
+#include "frmmain.h"
+#include "frmexitscreen.h"
 
 #include <QCoreApplication>
 #include <QPointer>

@@ -5,6 +5,7 @@
 #include <QVariant>
 
 #include <cstdint>
+#include <random>
 
 // Every effect on the world outside the windows goes through one of these,
 // so tests can drive every path without a modal box, a browser or the clock.
@@ -56,17 +57,37 @@ public:
     virtual double next() = 0;
 };
 
-struct Services
+class SystemCalendar : public Calendar
 {
-    MessageBoxes *messages = nullptr;
-    AddressOpener *opener = nullptr;
-    Calendar *calendar = nullptr;
-    SettingsStore *settings = nullptr;
-    RandomSource *random = nullptr;
+public:
+    QDate today() const override;
 };
 
-// The one place the program looks its seams up; main() installs the real ones,
-// tests install fakes.
+class MersenneRandom : public RandomSource
+{
+public:
+    void seed(std::uint64_t seed) override;
+    double next() override;
+
+private:
+    std::mt19937_64 m_engine{0};
+};
+
+struct Services
+{
+    MessageBoxes *messages;
+    AddressOpener *opener;
+    Calendar *calendar;
+    SettingsStore *settings;
+    RandomSource *random;
+};
+
+// Seams that are always there: boxes answered with their default button, an
+// opener and a store that do nothing, the system calendar, a Mersenne Twister.
+// main() replaces the first three with the real ones, tests with fakes.
+Services defaultServices();
+
+// The one place the program looks its seams up; never holds a null seam.
 Services &services();
 
 // Seeds the process-wide random source from the system clock.

@@ -1,4 +1,4 @@
-#include "ui/linklabel.h"
+#include "linklabel.h"
 
 #include <QMouseEvent>
 

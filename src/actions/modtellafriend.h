@@ -1,6 +1,6 @@
 #pragma once
 
-#include "web/referral.h"
+#include "referral.h"
 
 namespace amorisk::modTellAFriend {
 

@@ -1,7 +1,7 @@
-#include "web/modtellafriend.h"
+#include "modtellafriend.h"
 
-#include "app/services.h"
-#include "web/modhelp.h"
+#include "services.h"
+#include "modhelp.h"
 
 namespace amorisk::modTellAFriend {
 

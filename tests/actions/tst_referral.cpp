@@ -1,7 +1,7 @@
 #include "fakes.h"
-#include "web/modtellafriend.h"
-#include "web/pages.h"
-#include "web/referral.h"
+#include "modtellafriend.h"
+#include "pages.h"
+#include "referral.h"
 
 #include <QTest>
 #include <QUrl>

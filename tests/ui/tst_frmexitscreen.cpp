@@ -1,8 +1,8 @@
-#include "app/forms.h"
+#include "forms.h"
 #include "fakes.h"
-#include "web/frmexitscreen.h"
-#include "web/modtellafriend.h"
-#include "web/pages.h"
+#include "frmexitscreen.h"
+#include "modtellafriend.h"
+#include "pages.h"
 #include "windowcheck.h"
 
 #include <QApplication>

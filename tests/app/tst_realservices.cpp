@@ -1,12 +1,15 @@
-#include "app/realservices.h"
+#include "realservices.h"
 #include "fakes.h"
-#include "web/modhelp.h"
+#include "modhelp.h"
+#include "pages.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 using namespace amorisk;
 
@@ -38,11 +41,24 @@ QByteArray readFile(const QString &path)
 
 Q_DECLARE_METATYPE(Damage)
 
-class TestSettingsStore : public QObject
+// Receives what QDesktopServices would have handed to the browser.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void openUrl(const QUrl &url) { urls << url; }
+};
+
+
+class TestRealServices : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void desktopOpenerPassesTheAddressIntact_data();
+    void desktopOpenerPassesTheAddressIntact();
     void defaultPathFollowsXdg_data();
     void defaultPathFollowsXdg();
     void firstWriteCreatesTheFolder();
@@ -50,7 +66,7 @@ private slots:
     void badFileStillGivesANormalStart();
 };
 
-void TestSettingsStore::defaultPathFollowsXdg_data()
+void TestRealServices::defaultPathFollowsXdg_data()
 {
     QTest::addColumn<bool>("set");
     QTest::addColumn<QByteArray>("xdgConfigHome");
@@ -64,7 +80,7 @@ void TestSettingsStore::defaultPathFollowsXdg_data()
     QTest::newRow("relative XDG_CONFIG_HOME ignored") << true << QByteArray("cfg") << home;
 }
 
-void TestSettingsStore::defaultPathFollowsXdg()
+void TestRealServices::defaultPathFollowsXdg()
 {
     QFETCH(bool, set);
     QFETCH(QByteArray, xdgConfigHome);
@@ -86,7 +102,7 @@ void TestSettingsStore::defaultPathFollowsXdg()
     QCOMPARE(path, expected);
 }
 
-void TestSettingsStore::firstWriteCreatesTheFolder()
+void TestRealServices::firstWriteCreatesTheFolder()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -99,7 +115,7 @@ void TestSettingsStore::firstWriteCreatesTheFolder()
     QCOMPARE(IniSettingsStore(path).value(Key), QVariant(QStringLiteral("2026-12-07")));
 }
 
-void TestSettingsStore::badFileStillGivesANormalStart_data()
+void TestRealServices::badFileStillGivesANormalStart_data()
 {
     QTest::addColumn<Damage>("damage");
     QTest::addColumn<QByteArray>("contents");
@@ -128,7 +144,7 @@ void TestSettingsStore::badFileStillGivesANormalStart_data()
             << Damage::UnderAFile << QByteArray() << 0 << false << QByteArray();
 }
 
-void TestSettingsStore::badFileStillGivesANormalStart()
+void TestRealServices::badFileStillGivesANormalStart()
 {
     QFETCH(Damage, damage);
     QFETCH(QByteArray, contents);
@@ -173,5 +189,34 @@ void TestSettingsStore::badFileStillGivesANormalStart()
     }
 }
 
-QTEST_MAIN(TestSettingsStore)
-#include "tst_settingsstore.moc"
+void TestRealServices::desktopOpenerPassesTheAddressIntact_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::newRow("home page") << web::pageAddress(QStringLiteral("home-page"));
+    QTest::newRow("escaped delimiters")
+            << web::pageAddress(QStringLiteral("qorv-refer-a-friend"))
+                       + QStringLiteral("&taf1=a%26b%3Dc%23d%25e%2Bf%20g&taf2=%0D%0A%09");
+    QTest::newRow("escaped slashes and non-ASCII")
+            << web::pageAddress(QStringLiteral("qorv-refer-a-friend"))
+                       + QStringLiteral("&taf3=Zo%C3%AB%20%E6%9D%8E&taf6=https%3A%2F%2Fx%2F");
+}
+
+void TestRealServices::desktopOpenerPassesTheAddressIntact()
+{
+    QFETCH(QString, address);
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "openUrl");
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "openUrl");
+
+    DesktopOpener().open(address);
+
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    QCOMPARE(catcher.urls.size(), 1);
+    QVERIFY(catcher.urls.first().isValid());
+    // Neither decoded nor encoded a second time on the way to the browser.
+    QCOMPARE(catcher.urls.first().toString(QUrl::FullyEncoded), address);
+}
+
+QTEST_MAIN(TestRealServices)
+#include "tst_realservices.moc"
