@@ -109,8 +109,8 @@ void FrmMain::CoBrand_Randomize()
     if (!random)
         return;
     // Round half to even, as the default floating-point rounding mode does.
-    m_intCoBrandRandomNumber = static_cast<int>(std::nearbyint(random->next() * 6 + 1));
-    switch (m_intCoBrandRandomNumber) {
+    const int intCoBrandRandomNumber = static_cast<int>(std::nearbyint(random->next() * 6 + 1));
+    switch (intCoBrandRandomNumber) {
     case 1:
     case 3:
     case 5:
