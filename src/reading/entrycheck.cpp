@@ -1,5 +1,7 @@
 #include "entrycheck.h"
 
+#include "signtable.h"
+
 namespace amorisk {
 
 QString SunSign;
@@ -18,21 +20,22 @@ bool isThirtyDayMonth(int monthPosition)
     return monthPosition == 3 || monthPosition == 5 || monthPosition == 8 || monthPosition == 10;
 }
 
-struct MonthSigns
+// Month and day as one number that orders like the calendar. A day past the
+// month's end (February 30) still sorts before the next month, so it takes the
+// sign the month ends with.
+int calendarKey(MonthDay day)
 {
-    int upperFrom; // day position where the second sign of the month begins
-    const char *lower;
-    const char *upper;
-};
+    return day.month * 100 + day.day;
+}
 
-constexpr MonthSigns monthSigns[12] = {
-        {19, "Capricorn", "Aquarius"},  {18, "Aquarius", "Pisces"},
-        {20, "Pisces", "Aries"},        {20, "Aries", "Taurus"},
-        {20, "Taurus", "Gemini"},       {20, "Gemini", "Cancer"},
-        {20, "Cancer", "Leo"},          {20, "Leo", "Virgo"},
-        {20, "Virgo", "Libra"},         {20, "Libra", "Scorpio"},
-        {20, "Scorpio", "Sagittarius"}, {20, "Sagittarius", "Capricorn"},
-};
+bool spanHolds(const SignProfile &sign, MonthDay day)
+{
+    const int key = calendarKey(day);
+    const int first = calendarKey(sign.firstDay);
+    const int last = calendarKey(sign.lastDay);
+    // Capricorn's span runs over the turn of the year.
+    return first <= last ? key >= first && key <= last : key >= first || key <= last;
+}
 
 } // namespace
 
@@ -70,8 +73,11 @@ QString sunSignFor(int monthPosition, int dayPosition)
 {
     if (monthPosition < 0 || monthPosition > 11 || dayPosition < 0 || dayPosition > 30)
         return {};
-    const MonthSigns &month = monthSigns[monthPosition];
-    return QString::fromLatin1(dayPosition < month.upperFrom ? month.lower : month.upper);
+    const MonthDay day = {monthPosition + 1, dayPosition + 1};
+    for (const SignProfile &sign : signTable())
+        if (spanHolds(sign, day))
+            return QString::fromLatin1(sign.name);
+    return {};
 }
 
 void DetermineSunSign(int monthPosition, int dayPosition)

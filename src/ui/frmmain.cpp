@@ -105,8 +105,8 @@ void FrmMain::Form_Unload()
 void FrmMain::CoBrand_Randomize()
 {
     // Round half to even, as the default floating-point rounding mode does.
-    m_intCoBrandRandomNumber = static_cast<int>(std::nearbyint(services().random->next() * 6 + 1));
-    switch (m_intCoBrandRandomNumber) {
+    const int intCoBrandRandomNumber = static_cast<int>(std::nearbyint(services().random->next() * 6 + 1));
+    switch (intCoBrandRandomNumber) {
     case 1:
     case 3:
     case 5:

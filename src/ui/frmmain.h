@@ -22,8 +22,6 @@ public:
     void Form_Load();
     void Form_Unload();
     void CoBrand_Randomize();
-    // The draw of the last CoBrand_Randomize, 1 to 7; 0 before the first.
-    int intCoBrandRandomNumber() const { return m_intCoBrandRandomNumber; }
 
     // The twelve sign pictures; the reading window takes its picture from here.
     const SignPictureList &IMGSunsignList() const { return m_IMGSunsignList; }
@@ -55,7 +53,6 @@ private:
 
     Ui::frmMain *ui;
     SignPictureList m_IMGSunsignList;
-    int m_intCoBrandRandomNumber = 0;
     bool m_centred = false;
 };
 

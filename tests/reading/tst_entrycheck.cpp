@@ -171,6 +171,9 @@ void TestEntryCheck::signOnBothSidesOfEveryCusp_data()
     QTest::newRow("February 29") << 2 << 29 << "Pisces";
     QTest::newRow("March 31") << 3 << 31 << "Aries";
     QTest::newRow("December 31") << 12 << 31 << "Capricorn";
+    // Days the entry check refuses still take the sign their month ends with.
+    QTest::newRow("February 31") << 2 << 31 << "Pisces";
+    QTest::newRow("November 31") << 11 << 31 << "Sagittarius";
 }
 
 void TestEntryCheck::signOnBothSidesOfEveryCusp()

@@ -147,7 +147,7 @@ class TestPictures : public QObject
     Q_OBJECT
 
 private slots:
-    void imageListHoldsTwelvePicturesOf200Pixels();
+    void imageListHoldsTwelvePictures();
     void imageListKeepsSignOrder_data();
     void imageListKeepsSignOrder();
     void positionOutsideTheListGivesNothing_data();
@@ -163,11 +163,10 @@ private slots:
     void desktopIconHasItsSize();
 };
 
-void TestPictures::imageListHoldsTwelvePicturesOf200Pixels()
+void TestPictures::imageListHoldsTwelvePictures()
 {
     const SignPictureList list;
     QCOMPARE(list.count(), 12);
-    QCOMPARE(list.imageSize(), QSize(200, 200));
 }
 
 void TestPictures::imageListKeepsSignOrder_data()
@@ -183,10 +182,10 @@ void TestPictures::imageListKeepsSignOrder()
     QFETCH(int, position);
     QFETCH(QString, key);
     const SignPictureList list;
-    QCOMPARE(list.key(position), key);
     const QImage shown = list.picture(position).toImage();
     QCOMPARE(shown.size(), QSize(200, 200));
     // The list must hold the picture stored under its key, not a neighbour's.
+    QCOMPARE(shown, QPixmap(QStringLiteral(":/images/") + key).toImage());
     QVERIFY(matchesProbes(shown, position));
 }
 
@@ -203,7 +202,6 @@ void TestPictures::positionOutsideTheListGivesNothing()
     QFETCH(int, position);
     const SignPictureList list;
     QVERIFY(list.picture(position).isNull());
-    QVERIFY(list.key(position).isEmpty());
 }
 
 void TestPictures::pictureIsBaselineColourJpegOfEightToTenKilobytes_data()
