@@ -1,5 +1,7 @@
 #include "signpicturelist.h"
 
+#include <QFile>
+
 namespace amorisk {
 
 namespace {
@@ -8,11 +10,25 @@ const char *const keys[] = {"aries.jpg",   "taurus.jpg",      "gemini.jpg",    "
                             "sagittarius.jpg", "capricorn.jpg", "aquarius.jpg", "pisces.jpg"};
 }
 
+QPixmap sharpPicture(const QString &path, qreal devicePixelRatio)
+{
+    if (devicePixelRatio > 1) {
+        QString sharp = path;
+        sharp.insert(sharp.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
+        if (QFile::exists(sharp)) {
+            QPixmap picture(sharp);
+            picture.setDevicePixelRatio(2);
+            return picture;
+        }
+    }
+    return QPixmap(path);
+}
+
 SignPictureList::SignPictureList()
 {
     for (const char *key : keys) {
         const QString k = QString::fromLatin1(key);
-        m_entries.append({k, QPixmap()});
+        m_entries.append({k, QPixmap(), QPixmap()});
     }
 }
 
@@ -26,14 +42,16 @@ QSize SignPictureList::imageSize() const
     return {200, 200};
 }
 
-QPixmap SignPictureList::picture(int position) const
+QPixmap SignPictureList::picture(int position, qreal devicePixelRatio) const
 {
     if (position < 1 || position > count())
         return {};
     const Entry &entry = m_entries.at(position - 1);
-    if (entry.picture.isNull())
-        entry.picture.load(QLatin1String(":/images/") + entry.key);
-    return entry.picture;
+    // Each size is decoded when first shown; a 1x screen never decodes a 2x copy.
+    QPixmap &picture = devicePixelRatio > 1 ? entry.sharp : entry.picture;
+    if (picture.isNull())
+        picture = sharpPicture(QLatin1String(":/images/") + entry.key, devicePixelRatio);
+    return picture;
 }
 
 QString SignPictureList::key(int position) const
