@@ -5,6 +5,7 @@
 #include "startup.h"
 #include "version.h"
 #include "look.h"
+#include "accessibility.h"
 
 #include <QApplication>
 
@@ -25,6 +26,7 @@ int main(int argc, char *argv[])
     // Windows come and go by name; the program ends only through EndApplication.
     QApplication::setQuitOnLastWindowClosed(false);
     amorisk::installFontSubstitutions();
+    amorisk::installAccessibility();
 
     amorisk::RealServices services;
     amorisk::SingleInstance instance;

@@ -3,6 +3,7 @@
 #include "forms.h"
 #include "look.h"
 #include "modhelp.h"
+#include "signpicturelist.h"
 
 #include "ui_frmAbout.h"
 
@@ -51,6 +52,11 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent), ui(new Ui::frmAbout)
     ui->Label2->adjustSize();
     ui->lblCoBrand->adjustSize();
     ui->lblHomePage->adjustSize();
+
+    // The layout's icon has 32 pixels; a denser screen shows its sharp copy.
+    if (devicePixelRatioF() > 1)
+        ui->Picture1->setPixmap(sharpPicture(QStringLiteral(":/images/amorisk-32.png"),
+                                             devicePixelRatioF()));
 
     ui->cmdOK->setFocus();
 

@@ -8,6 +8,7 @@
 #include "look.h"
 #include "frmexitscreen.h"
 #include "modhelp.h"
+#include "signpicturelist.h"
 
 #include "ui_frmDisplay.h"
 
@@ -33,6 +34,10 @@ FrmDisplay::FrmDisplay(QWidget *parent)
     fitAutoSizeCaptions(this);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The layout's picture is position 11 at 200 pixels; a denser screen
+    // shows its sharp copy.
+    if (devicePixelRatioF() > 1)
+        ui->picSunSign->setPixmap(SignPictureList().picture(11, devicePixelRatioF()));
     // The bottom panel comes first in tab order but takes no focus.
     ui->cmdBack->setFocus();
 

@@ -1,6 +1,7 @@
 #include "frmmain.h"
 
 #include "look.h"
+#include "accessibility.h"
 
 #include "forms.h"
 #include "services.h"
@@ -54,6 +55,8 @@ FrmMain::FrmMain(QWidget *parent)
         box->setAttribute(Qt::WA_InputMethodEnabled, false);
         box->installEventFilter(this);
     }
+    for (QComboBox *list : {ui->cboMonth, ui->cboDate, ui->cboYear})
+        labelForScreenReaders(list);
     ui->txtFirstName->setFocus();
 
     connect(ui->cmdNext, &QPushButton::clicked, this, &FrmMain::cmdNext_Click);

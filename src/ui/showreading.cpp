@@ -14,7 +14,8 @@ void ShowReading()
     FrmDisplay *display = Forms::frmDisplay();
     display->setSunSign(SunSign);
     if (const reading::SignProfile *row = reading::findSign(SunSign))
-        display->setProfile(*row, Forms::frmMain()->IMGSunsignList().picture(row->index));
+        display->setProfile(*row, Forms::frmMain()->IMGSunsignList().picture(
+                                          row->index, display->devicePixelRatioF()));
     Forms::frmMain()->hide();
     Forms::frmExitScreen()->hide();
     display->show();

@@ -8,7 +8,7 @@ namespace amorisk::web {
 
 namespace {
 
-// Each value is a query parameter of its own: anything but the unreserved
+// Each typed value is a query parameter of its own: anything but the unreserved
 // characters is escaped, so "&", "=", "#", "%", "+", spaces and line breaks
 // in a value cannot end it early or change its meaning.
 QString encoded(const QString &value)
@@ -70,7 +70,8 @@ QString referralAddress(const ReferralValues &values)
            + QLatin1String("&taf3=") + encoded(values.message) //
            + QLatin1String("&taf4=") + encoded(values.friendName) //
            + QLatin1String("&taf5=") + encoded(values.friendEmail) //
-           + QLatin1String("&taf6=") + encoded(productFolderAddress());
+           // Our own address, not something typed: it goes in as written.
+           + QLatin1String("&taf6=") + productFolderAddress();
 }
 
 } // namespace amorisk::web

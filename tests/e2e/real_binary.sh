@@ -143,7 +143,7 @@ check "referral: e-mail intact" [ "${taf[taf2]:-}" = "ann@example.org" ]
 check "referral: untouched message with its line break" [ "${raw[2]:-}" = "Your%20Message%0D%0A" ]
 check "referral: friend's name intact" [ "${taf[taf4]:-}" = "$friend" ]
 check "referral: friend's e-mail intact" [ "${taf[taf5]:-}" = "cy@example.net" ]
-check "referral: product folder" [ "${taf[taf6]:-}" = "https://www.zenthari.com/amorisk/" ]
+check "referral: product folder, as written" [ "${raw[5]:-}" = "https://www.zenthari.com/amorisk/" ]
 [ -n "$exit_screen" ] && press "$exit_screen" alt+x
 check "closing the exit screen ends the process" wait_for 20 stopped "$third"
 check "the process ends with status 0" [ "$(exit_code_of "$third")" -eq 0 ]

@@ -5,6 +5,7 @@
 #include "frmmain.h"
 #include "pages.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -102,6 +103,31 @@ double drawBeside(double value, bool above)
     while (above ? r * 6 + 1 <= value : r * 6 + 1 >= value)
         r = std::nextafter(r, above ? 1.0 : 0.0);
     return r;
+}
+
+// What a screen reader on Linux announces a control as: the text of a caption
+// that labels it and is not one of its own frames, else its name.
+QString spokenName(QWidget *control)
+{
+    QAccessibleInterface *self = QAccessible::queryAccessibleInterface(control);
+    for (const auto &[label, relation] : self->relations(QAccessible::Label)) {
+        QWidget *labelWidget = qobject_cast<QWidget *>(label->object());
+        if (labelWidget && !labelWidget->isAncestorOf(control))
+            return label->text(QAccessible::Name);
+    }
+    return self->text(QAccessible::Name);
+}
+
+// Loads a window through its accessor and returns it.
+QWidget *loadForm(FormId id)
+{
+    switch (id) {
+    case FormId::frmMain: Forms::frmMain(); break;
+    case FormId::frmDisplay: Forms::frmDisplay(); break;
+    case FormId::frmAbout: Forms::frmAbout(); break;
+    case FormId::frmExitScreen: Forms::frmExitScreen(); break;
+    }
+    return Forms::loadedWindow(id);
 }
 
 } // namespace
@@ -236,8 +262,15 @@ private slots:
                                                                {"cboMonth", "Month"},
                                                                {"cboDate", "Day"},
                                                                {"cboYear", "Year"}};
-        for (const auto &[name, accessible] : names)
+        for (const auto &[name, accessible] : names) {
             QCOMPARE(in(window, name)->accessibleName(), QLatin1String(accessible));
+            QCOMPARE(spokenName(in(window, name)), QLatin1String(accessible));
+        }
+        // A list's value is its chosen entry.
+        for (const char *name : {"cboDate", "cboMonth", "cboYear"})
+            QCOMPARE(QAccessible::queryAccessibleInterface(in(window, name))
+                             ->text(QAccessible::Value),
+                     in<QComboBox>(window, name)->currentText());
         QCOMPARE(in<QPushButton>(window, "cmdNext")->text(),
                  QStringLiteral("Get My Romance Astrology Reading"));
         QCOMPARE(in<QGroupBox>(window, "fraName")->title(),
@@ -461,6 +494,63 @@ private slots:
     {
         TestServices services;
         checkLinkOpensItsPage(services, Forms::frmMain(), FormId::frmMain);
+    }
+
+    // Every caption that answers a click is, to assistive technology, a link
+    // named by its caption whose press does what the click does; its window
+    // is a window, not a filler.
+    void captionsAreLinksToAssistiveTechnology_data()
+    {
+        QTest::addColumn<FormId>("form");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("key");
+        for (auto [form, window] : {std::pair{FormId::frmMain, "frmMain"},
+                                    std::pair{FormId::frmDisplay, "frmDisplay"}}) {
+            QTest::addRow("%s Label61", window) << form << "Label61" << web::PageKey::HomePage;
+            QTest::addRow("%s lblCobrand", window) << form << "lblCobrand" << web::PageKey::CoBrand;
+            QTest::addRow("%s lblFullBrand", window)
+                    << form << "lblFullBrand" << web::PageKey::FullyBranded;
+        }
+        QTest::newRow("frmMain Label2") << FormId::frmMain << "Label2" << web::PageKey::FullyBranded;
+        QTest::newRow("frmAbout lblCoBrand")
+                << FormId::frmAbout << "lblCoBrand" << web::PageKey::FullyBranded;
+        QTest::newRow("frmAbout lblHomePage")
+                << FormId::frmAbout << "lblHomePage" << web::PageKey::HomePage;
+        QTest::newRow("frmExitScreen lblGoToHome")
+                << FormId::frmExitScreen << "lblGoToHome" << web::PageKey::SoftwareDownloads;
+    }
+    void captionsAreLinksToAssistiveTechnology()
+    {
+        QFETCH(FormId, form);
+        QFETCH(QString, caption);
+        QFETCH(QString, key);
+        TestServices services;
+        QWidget *window = loadForm(form);
+        window->show();
+        auto *label = in<QLabel>(window, caption);
+        label->raise();
+
+        QAccessibleInterface *link = QAccessible::queryAccessibleInterface(label);
+        QCOMPARE(link->role(), QAccessible::Link);
+        QCOMPARE(link->text(QAccessible::Name), label->text().simplified());
+        QVERIFY(!link->state().invisible);
+        // Captions stay out of the Tab order.
+        QVERIFY(!link->state().focusable);
+        QCOMPARE(link->actionInterface()->actionNames(),
+                 QStringList{QAccessibleActionInterface::pressAction()});
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(services.opener.opened, QStringList{web::pageAddress(key)});
+        QVERIFY(services.messages.shown.isEmpty());
+
+        // The offer hidden behind this one is passed by, as the eye passes it by.
+        for (auto *twin : label->parentWidget()->findChildren<QLabel *>(
+                     QString(), Qt::FindDirectChildrenOnly))
+            if (twin != label && twin->geometry() == label->geometry())
+                QVERIFY(QAccessible::queryAccessibleInterface(twin)->state().invisible);
+
+        const QAccessible::Role role = QAccessible::queryAccessibleInterface(window)->role();
+        QVERIFY2(role == QAccessible::Window || role == QAccessible::Dialog,
+                 qPrintable(QString::number(role)));
     }
 
     void aboutOpensModally()

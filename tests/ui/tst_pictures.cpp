@@ -1,14 +1,26 @@
+#include "fakes.h"
+
+#include "entrycheck.h"
+#include "forms.h"
+#include "showreading.h"
 #include "signpicturelist.h"
 
 #include <QColor>
 #include <QFile>
+#include <QIcon>
 #include <QImage>
+#include <QLabel>
 #include <QtMath>
 #include <QtTest>
 
 using amorisk::SignPictureList;
+using amorisk::FormId;
 
 namespace {
+
+// The whole run is on a screen of two device pixels per pixel; it must be
+// set before the application starts.
+[[maybe_unused]] const bool denseScreen = qputenv("QT_SCALE_FACTOR", "2");
 
 const char *const signKeys[] = {"aries.jpg",       "taurus.jpg",    "gemini.jpg",   "cancer.jpg",
                                 "leo.jpg",         "virgo.jpg",     "libra.jpg",    "scorpio.jpg",
@@ -123,10 +135,12 @@ QList<Probe> probesOf(int position)
     }
 }
 
+// The probes are placed on the 200-pixel picture; a larger copy is scaled.
 bool matchesProbes(const QImage &image, int position)
 {
+    const int scale = image.width() / 200;
     for (const Probe &probe : probesOf(position)) {
-        const QColor c = sample(image, probe.at.x(), probe.at.y());
+        const QColor c = sample(image, probe.at.x() * scale, probe.at.y() * scale);
         if (probe.figure ? !isFigure(c) : !isNightSky(c))
             return false;
     }
@@ -161,6 +175,8 @@ private slots:
     void windowIconIsWhiteHeartOnSkyBlue();
     void desktopIconHasItsSize_data();
     void desktopIconHasItsSize();
+    void denseScreenShowsSharpPictures_data();
+    void denseScreenShowsSharpPictures();
 };
 
 void TestPictures::imageListHoldsTwelvePictures()
@@ -173,19 +189,26 @@ void TestPictures::imageListKeepsSignOrder_data()
 {
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("key");
-    for (int k = 0; k < 12; ++k)
-        QTest::addRow("%d %s", k + 1, signKeys[k]) << k + 1 << QString::fromLatin1(signKeys[k]);
+    QTest::addColumn<qreal>("ratio");
+    for (qreal ratio : {1.0, 2.0})
+        for (int k = 0; k < 12; ++k)
+            QTest::addRow("%d %s at %gx", k + 1, signKeys[k], ratio)
+                    << k + 1 << QString::fromLatin1(signKeys[k]) << ratio;
 }
 
 void TestPictures::imageListKeepsSignOrder()
 {
     QFETCH(int, position);
     QFETCH(QString, key);
+    QFETCH(qreal, ratio);
     const SignPictureList list;
-    const QImage shown = list.picture(position).toImage();
-    QCOMPARE(shown.size(), QSize(200, 200));
+    // On a denser screen the picture has more pixels, not a larger size.
+    const QPixmap picture = list.picture(position, ratio);
+    QCOMPARE(picture.devicePixelRatio(), ratio);
+    const QImage shown = picture.toImage();
+    QCOMPARE(shown.size(), QSize(200, 200) * ratio);
     // The list must hold the picture stored under its key, not a neighbour's.
-    QCOMPARE(shown, QPixmap(QStringLiteral(":/images/") + key).toImage());
+    QCOMPARE(shown, amorisk::sharpPicture(QStringLiteral(":/images/") + key, ratio).toImage());
     QVERIFY(matchesProbes(shown, position));
 }
 
@@ -277,6 +300,8 @@ void TestPictures::windowIconIsWhiteHeartOnSkyBlue()
 {
     const QImage icon(QStringLiteral(":/images/amorisk-32.png"));
     QCOMPARE(icon.size(), QSize(32, 32));
+    QCOMPARE(icon.format(), QImage::Format_Indexed8);
+    QVERIFY(icon.colorCount() <= 256);
     const QColor heart = icon.pixelColor(16, 16);
     QVERIFY(heart.red() > 225 && heart.green() > 225 && heart.blue() > 225);
     const QColor sky = icon.pixelColor(16, 2);
@@ -305,6 +330,52 @@ void TestPictures::desktopIconHasItsSize()
     QVERIFY(heart.red() > 220 && heart.green() > 220 && heart.blue() > 220);
     const QColor sky = icon.pixelColor(size / 2, size / 16);
     QVERIFY(sky.blue() > sky.red() + 50);
+}
+
+void TestPictures::denseScreenShowsSharpPictures_data()
+{
+    QTest::addColumn<FormId>("form");
+    QTest::addColumn<QString>("sign");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("sharp");
+
+    QTest::newRow("reading window before a reading")
+            << FormId::frmDisplay << "" << "picSunSign" << "aquarius@2x.jpg";
+    QTest::newRow("reading window showing a reading")
+            << FormId::frmDisplay << "Leo" << "picSunSign" << "leo@2x.jpg";
+    QTest::newRow("about window") << FormId::frmAbout << "" << "Picture1" << "amorisk-32@2x.png";
+    QTest::newRow("exit screen")
+            << FormId::frmExitScreen << "" << "picExitScreenIcon" << "amorisk-32@2x.png";
+}
+
+void TestPictures::denseScreenShowsSharpPictures()
+{
+    QFETCH(FormId, form);
+    QFETCH(QString, sign);
+    QFETCH(QString, box);
+    QFETCH(QString, sharp);
+    amorisk::testing::TestServices fakes;
+    switch (form) {
+    case FormId::frmDisplay: amorisk::Forms::frmDisplay(); break;
+    case FormId::frmAbout: amorisk::Forms::frmAbout(); break;
+    default: amorisk::Forms::frmExitScreen(); break;
+    }
+    if (!sign.isEmpty()) {
+        amorisk::SunSign = sign;
+        amorisk::ShowReading();
+    }
+    QWidget *window = amorisk::Forms::loadedWindow(form);
+    QCOMPARE(window->devicePixelRatioF(), 2.0);
+
+    const QImage expected = QImage(QStringLiteral(":/images/") + sharp)
+                                    .convertToFormat(QImage::Format_ARGB32);
+    const QPixmap shown = window->findChild<QLabel *>(box)->pixmap();
+    QCOMPARE(shown.devicePixelRatio(), 2.0);
+    QCOMPARE(shown.toImage().convertToFormat(QImage::Format_ARGB32), expected);
+    if (sharp.startsWith(QLatin1String("amorisk"))) {
+        const QPixmap icon = window->windowIcon().pixmap(QSize(32, 32), 2.0);
+        QCOMPARE(icon.toImage().convertToFormat(QImage::Format_ARGB32), expected);
+    }
 }
 
 QTEST_MAIN(TestPictures)

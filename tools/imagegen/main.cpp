@@ -14,6 +14,9 @@ namespace {
 
 const qint64 minPictureBytes = 8192;
 const qint64 maxPictureBytes = 10240;
+// The copies for screens of two device pixels per pixel.
+const qint64 minSharpBytes = 20480;
+const qint64 maxSharpBytes = 30720;
 const int desktopSizes[] = {16, 32, 48, 64, 128, 256};
 
 bool writeFile(const QString &path, const QByteArray &bytes)
@@ -83,26 +86,39 @@ int main(int argc, char **argv)
     bool ok = true;
 
     QList<QImage> decoded;
-    for (int sign = 1; sign <= 12; ++sign) {
-        int quality = 0;
-        const QByteArray jpeg =
-            fitJpeg(drawSignPicture(sign), minPictureBytes, maxPictureBytes, &quality);
-        const JpegInfo info = inspectJpeg(jpeg);
-        if (jpeg.isEmpty() || !info.baseline || info.components != 3) {
-            QTextStream(stderr) << pictureFileName(sign) << ": no baseline RGB JPEG of "
-                                << minPictureBytes << ".." << maxPictureBytes << " bytes (quality "
-                                << quality << ")\n";
-            ok = false;
-            continue;
+    const struct
+    {
+        int size;
+        qint64 minBytes, maxBytes;
+        QString suffix;
+    } copies[] = {{200, minPictureBytes, maxPictureBytes, QString()},
+                  {400, minSharpBytes, maxSharpBytes, QStringLiteral("@2x")}};
+    for (const auto &copy : copies) {
+        for (int sign = 1; sign <= 12; ++sign) {
+            QString name = pictureFileName(sign);
+            name.insert(name.lastIndexOf(QLatin1Char('.')), copy.suffix);
+            int quality = 0;
+            const QByteArray jpeg = fitJpeg(drawSignPicture(sign, copy.size), copy.minBytes,
+                                            copy.maxBytes, &quality);
+            const JpegInfo info = inspectJpeg(jpeg);
+            if (jpeg.isEmpty() || !info.baseline || info.components != 3) {
+                QTextStream(stderr) << name << ": no baseline RGB JPEG of " << copy.minBytes
+                                    << ".." << copy.maxBytes << " bytes (quality " << quality
+                                    << ")\n";
+                ok = false;
+                continue;
+            }
+            ok &= writeFile(images + QLatin1Char('/') + name, jpeg);
+            out << name << ": " << jpeg.size() << " bytes, quality " << quality << '\n';
+            if (copy.size == 200)
+                decoded.append(QImage::fromData(jpeg, "jpg"));
         }
-        ok &= writeFile(images + QLatin1Char('/') + pictureFileName(sign), jpeg);
-        out << pictureFileName(sign) << ": " << jpeg.size() << " bytes, quality " << quality
-            << '\n';
-        decoded.append(QImage::fromData(jpeg, "jpg"));
     }
 
-    const QImage windowIcon = drawProgramIcon(32, false);
+    // The window icon is a 256-colour picture; its copy for 2x screens need not be.
+    const QImage windowIcon = toPalette(drawProgramIcon(32, false), 256);
     ok &= writePng(images + QStringLiteral("/amorisk-32.png"), windowIcon);
+    ok &= writePng(images + QStringLiteral("/amorisk-32@2x.png"), drawProgramIcon(64, false));
     QList<QImage> desktopIcons;
     for (int size : desktopSizes) {
         desktopIcons.append(drawProgramIcon(size, true));

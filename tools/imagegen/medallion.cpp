@@ -536,12 +536,14 @@ QString pictureFileName(int signIndex)
     return QString::fromLatin1(names[signIndex - 1]) + QLatin1String(".jpg");
 }
 
-QImage drawSignPicture(int signIndex)
+QImage drawSignPicture(int signIndex, int size)
 {
-    QImage image(200, 200, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::black);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    // Drawn in 200-unit coordinates; larger copies are the same shapes scaled.
+    p.scale(size / 200.0, size / 200.0);
 
     paintBackground(p);
     p.save();

@@ -1,5 +1,7 @@
 #include "linklabel.h"
 
+#include "accessibility.h"
+
 #include <QMouseEvent>
 
 namespace amorisk {
@@ -7,6 +9,12 @@ namespace amorisk {
 LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
 {
     setCursor(Qt::PointingHandCursor);
+    installAccessibility();
+}
+
+void LinkLabel::click()
+{
+    emit clicked();
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event)
@@ -25,7 +33,7 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
         m_pressed = false;
         event->accept();
         if (rect().contains(event->position().toPoint()))
-            emit clicked();
+            click();
         return;
     }
     QLabel::mouseReleaseEvent(event);

@@ -12,6 +12,9 @@ class LinkLabel : public QLabel
 public:
     explicit LinkLabel(QWidget *parent = nullptr);
 
+    // What a click with the mouse does; assistive technology presses here.
+    void click();
+
 signals:
     void clicked();
 
