@@ -3,12 +3,52 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QUrl>
 
+#include <cstdio>
+
 namespace amorisk {
+
+namespace {
+
+// QSettings decodes every value of a file as it reads it, recursing into
+// nested ones, so a crafted file can overflow the stack. Ours holds one date
+// in a few dozen bytes; anything this large is damage and is never read.
+constexpr qint64 maxStoreSize = 64 * 1024;
+
+bool oversized(const QString &path)
+{
+    return QFileInfo(path).size() > maxStoreSize;
+}
+
+// Written beside the damaged file and renamed over it, so the damage is
+// never read and a failed write leaves the old file in place.
+bool replaceStore(const QString &path, const QString &key, const QVariant &value)
+{
+    QTemporaryFile fresh(path + QLatin1String(".XXXXXX"));
+    if (!fresh.open() || !fresh.setPermissions(QFileInfo(path).permissions()))
+        return false;
+    fresh.close();
+    {
+        QSettings settings(fresh.fileName(), QSettings::IniFormat);
+        settings.setValue(key, value);
+        settings.sync();
+        if (settings.status() != QSettings::NoError)
+            return false;
+    }
+    const QByteArray written = QFile::encodeName(fresh.fileName());
+    if (std::rename(written.constData(), QFile::encodeName(path).constData()) != 0)
+        return false;
+    fresh.setAutoRemove(false);
+    return true;
+}
+
+} // namespace
 
 MessageAnswer QtMessageBoxes::show(const QString &text, MessageIcon icon, MessageButtons buttons)
 {
@@ -46,6 +86,8 @@ IniSettingsStore::IniSettingsStore(QString path) : m_path(std::move(path)) {}
 
 QVariant IniSettingsStore::value(const QString &key) const
 {
+    if (oversized(m_path))
+        return {};
     QSettings settings(m_path, QSettings::IniFormat);
     if (settings.status() == QSettings::AccessError)
         return {};
@@ -54,6 +96,8 @@ QVariant IniSettingsStore::value(const QString &key) const
 
 bool IniSettingsStore::setValue(const QString &key, const QVariant &value)
 {
+    if (oversized(m_path))
+        return replaceStore(m_path, key, value);
     QSettings settings(m_path, QSettings::IniFormat);
     if (settings.status() == QSettings::AccessError)
         return false;

@@ -28,7 +28,8 @@ public:
 };
 
 // INI file at a fixed path; each access opens it afresh so a file that turns
-// unreadable or read-only mid-run is noticed rather than cached.
+// unreadable or read-only mid-run is noticed rather than cached. A file far
+// too large to be ours counts as unreadable and is replaced on the next write.
 class IniSettingsStore : public SettingsStore
 {
 public:

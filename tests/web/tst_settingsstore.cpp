@@ -28,6 +28,16 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// One stored list inside another, the given number of levels deep, as
+// QSettings writes a nested value.
+QByteArray nestedValue(int depth)
+{
+    QByteArray value("@Variant(");
+    for (int i = 0; i < depth; ++i)
+        value += "\\0\\0\\0\\t\\0\\0\\0\\x1";
+    return value + "\\0\\0\\0\\t\\0\\0\\0\\0)";
+}
+
 QByteArray readFile(const QString &path)
 {
     QFile file(path);
@@ -122,6 +132,15 @@ void TestSettingsStore::badFileStillGivesANormalStart_data()
     QTest::newRow("damaged lines beside an old date")
             << Damage::None << QByteArray("[General\nLastUpdateReminder=2026-01-01\n\x01\xff=\n")
             << 1 << true << QByteArray();
+    // Too large for a real store: never read, so neither a deep value nor an
+    // old date in it counts.
+    QTest::newRow("value nested 40,000 deep")
+            << Damage::None << QByteArray("Other=" + nestedValue(40000) + "\n") << 0 << true
+            << QByteArray();
+    QTest::newRow("old date padded beyond 64 KB")
+            << Damage::None
+            << QByteArray("LastUpdateReminder=2026-01-01\nPadding=" + QByteArray(64 * 1024, 'x'))
+            << 0 << true << QByteArray();
     QTest::newRow("directory where the file should be")
             << Damage::DirectoryHere << QByteArray() << 0 << false << QByteArray();
     QTest::newRow("folder path runs through a file")
@@ -167,6 +186,8 @@ void TestSettingsStore::badFileStillGivesANormalStart()
     QCOMPARE(fakes.exitCodes, QList<int>());
     // Read past QSettings' own cache: only the disk tells what was written.
     QCOMPARE(readFile(path).contains("LastUpdateReminder=2026-12-07"), todayWritten);
+    if (todayWritten)
+        QVERIFY(readFile(path).size() < 1024);
     if (!todayWritten) {
         QVERIFY(!store.value(Key).isValid());
         QVERIFY(!store.setValue(Key, QStringLiteral("2026-12-07")));
