@@ -11,10 +11,23 @@
 #include <QUrl>
 
 #include <cstdio>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace amorisk {
 
 namespace {
+
+// Without HOME, Qt takes the root folder for home; the password database
+// still knows the user's own.
+QString homeFolder()
+{
+    if (qEnvironmentVariableIsEmpty("HOME")) {
+        if (const passwd *user = getpwuid(getuid()); user && user->pw_dir && *user->pw_dir)
+            return QFile::decodeName(user->pw_dir);
+    }
+    return QDir::homePath();
+}
 
 // QSettings decodes every value of a file as it reads it, recursing into
 // nested ones, so a crafted file can overflow the stack. Ours holds one date
@@ -112,9 +125,12 @@ QString IniSettingsStore::defaultPath()
 {
     QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     // A relative XDG_CONFIG_HOME is invalid by the XDG rules, and would put the
-    // file wherever the program happened to be started.
-    if (base.isEmpty() || QDir::isRelativePath(base))
-        base = QDir::homePath() + QLatin1String("/.config");
+    // file wherever the program happened to be started; without it and HOME,
+    // Qt's answer is /.config.
+    const bool noHome = qEnvironmentVariableIsEmpty("HOME")
+                        && !QDir::isAbsolutePath(qEnvironmentVariable("XDG_CONFIG_HOME"));
+    if (base.isEmpty() || QDir::isRelativePath(base) || noHome)
+        base = homeFolder() + QLatin1String("/.config");
     return base + QLatin1String("/amorisk/amorisk.conf");
 }
 

@@ -38,7 +38,8 @@ public:
     bool setValue(const QString &key, const QVariant &value) override;
     QString path() const { return m_path; }
 
-    // <config folder>/amorisk/amorisk.conf, honouring XDG_CONFIG_HOME.
+    // <config folder>/amorisk/amorisk.conf, honouring XDG_CONFIG_HOME; without
+    // HOME the home folder comes from the password database.
     static QString defaultPath();
 
 private:

@@ -5,8 +5,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <pwd.h>
+#include <unistd.h>
 
 using namespace amorisk;
 
@@ -65,13 +69,22 @@ void TestSettingsStore::defaultPathFollowsXdg_data()
     QTest::addColumn<bool>("set");
     QTest::addColumn<QByteArray>("xdgConfigHome");
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("withoutHome"); // in a process started without HOME
 
     const QString home = QDir::homePath() + QStringLiteral("/.config/amorisk/amorisk.conf");
     QTest::newRow("XDG_CONFIG_HOME set") << true << QByteArray("/srv/cfg")
-                                         << "/srv/cfg/amorisk/amorisk.conf";
-    QTest::newRow("XDG_CONFIG_HOME unset") << false << QByteArray() << home;
-    QTest::newRow("XDG_CONFIG_HOME empty") << true << QByteArray() << home;
-    QTest::newRow("relative XDG_CONFIG_HOME ignored") << true << QByteArray("cfg") << home;
+                                         << "/srv/cfg/amorisk/amorisk.conf" << false;
+    QTest::newRow("XDG_CONFIG_HOME unset") << false << QByteArray() << home << false;
+    QTest::newRow("XDG_CONFIG_HOME empty") << true << QByteArray() << home << false;
+    QTest::newRow("relative XDG_CONFIG_HOME ignored") << true << QByteArray("cfg") << home << false;
+
+    const passwd *user = getpwuid(getuid());
+    QVERIFY(user && user->pw_dir);
+    const QString ownHome = QFile::decodeName(user->pw_dir);
+    QTest::newRow("HOME and XDG_CONFIG_HOME unset")
+            << false << QByteArray() << ownHome + "/.config/amorisk/amorisk.conf" << true;
+    QTest::newRow("HOME unset, XDG_CONFIG_HOME set")
+            << true << QByteArray("/srv/cfg") << "/srv/cfg/amorisk/amorisk.conf" << true;
 }
 
 void TestSettingsStore::defaultPathFollowsXdg()
@@ -79,6 +92,22 @@ void TestSettingsStore::defaultPathFollowsXdg()
     QFETCH(bool, set);
     QFETCH(QByteArray, xdgConfigHome);
     QFETCH(QString, expected);
+    QFETCH(bool, withoutHome);
+
+    if (withoutHome && qEnvironmentVariableIsSet("HOME")) {
+        // This row again, in a process that never had HOME.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("HOME"));
+        environment.remove(QStringLiteral("XDG_CONFIG_HOME"));
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("defaultPathFollowsXdg:") + QTest::currentDataTag()});
+        QVERIFY(child.waitForFinished(30000));
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 child.readAllStandardOutput().constData());
+        return;
+    }
 
     const bool wasSet = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
     const QByteArray was = qgetenv("XDG_CONFIG_HOME");
