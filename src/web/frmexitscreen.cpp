@@ -15,6 +15,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QRegularExpression>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <array>
@@ -268,11 +269,16 @@ void FrmExitScreen::txtFriendEmail_KeyPress(QChar &typed)
     refuseSpace(ui->txtFriendEmail, typed);
 }
 
-// Line breaks in the message read as carriage return and line feed, as the
-// layout writes them; the editor itself keeps only line feeds.
+// Read raw: the plain text would turn no-break spaces into spaces and other
+// separators into line feeds. The one thing the box itself puts in is the
+// paragraph separator that ends each line, read as carriage return and line
+// feed as the layout writes it. A paragraph separator (or a U+FDD0, which the
+// document reserves) typed or pasted already became such a line end in the
+// box, and cannot be told from one.
 QString FrmExitScreen::messageText() const
 {
-    return ui->txtMessage->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return ui->txtMessage->document()->toRawText().replace(QChar::ParagraphSeparator,
+                                                           QLatin1String("\r\n"));
 }
 
 void FrmExitScreen::setMessageText(const QString &text)
@@ -299,6 +305,12 @@ bool FrmExitScreen::eventFilter(QObject *watched, QEvent *event)
             else if (watched == ui->txtMessage)
                 in ? txtMessage_GotFocus() : txtMessage_LostFocus();
         }
+    } else if (event->type() == QEvent::KeyPress && watched == ui->txtMessage
+               && static_cast<QKeyEvent *>(event)->matches(QKeySequence::InsertLineSeparator)) {
+        // Shift+Enter ends the line as Enter does, so that the only separator
+        // the box inserts by itself is the one sent as a line break.
+        ui->txtMessage->insertPlainText(QStringLiteral("\n"));
+        return true;
     } else if (event->type() == QEvent::KeyPress
                && (watched == ui->txtEmail || watched == ui->txtFriendEmail)) {
         const QString text = static_cast<QKeyEvent *>(event)->text();
