@@ -15,6 +15,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QRegularExpression>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -121,6 +122,12 @@ FrmExitScreen::FrmExitScreen(QWidget *parent) : QWidget(parent), ui(new Ui::frmE
         useSystemColours(box);
         box->installEventFilter(this);
     }
+    // Short enough that the referral address always fits what the desktop
+    // can hand to the browser.
+    for (QLineEdit *box : {ui->txtName, ui->txtEmail, ui->txtFriendName, ui->txtFriendEmail})
+        box->setMaxLength(web::maxBoxLength);
+    connect(ui->txtMessage->document(), &QTextDocument::contentsChange, this,
+            &FrmExitScreen::limitMessage);
     setPixelFont(ui->cmdSubmit, verdana, 11, true);
     useSystemColours(ui->cmdSubmit);
 
@@ -284,6 +291,32 @@ QString FrmExitScreen::messageText() const
 void FrmExitScreen::setMessageText(const QString &text)
 {
     ui->txtMessage->setPlainText(text);
+}
+
+// A plain text box has no length limit of its own: what an edit adds beyond
+// the limit comes off again, just before the caret when the user typed or
+// pasted it there (Qt may report a whole line as changed), else at the end.
+void FrmExitScreen::limitMessage(int position, int /*removed*/, int added)
+{
+    QTextDocument *document = ui->txtMessage->document();
+    const int length = document->characterCount() - 1; // without the closing separator
+    const int excess = length - web::maxBoxLength;
+    if (excess <= 0 || added <= 0)
+        return;
+    const int caret = ui->txtMessage->textCursor().position();
+    const bool atCaret = caret > position && caret <= position + added;
+    const int end = atCaret ? caret : std::min(position + added, length);
+    int start = std::max(position, end - excess);
+    if (document->characterAt(start).isLowSurrogate())
+        --start;
+    QTextCursor cursor(document);
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    // Out of the undo history (which that clears): undoing the cut would bring
+    // the excess back, only to have it cut again.
+    document->setUndoRedoEnabled(false);
+    cursor.removeSelectedText();
+    document->setUndoRedoEnabled(true);
 }
 
 bool FrmExitScreen::eventFilter(QObject *watched, QEvent *event)

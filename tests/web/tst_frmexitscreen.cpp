@@ -102,6 +102,7 @@ private slots:
     void submitHandsOverStrippedValues_data();
     void submitHandsOverStrippedValues();
     void enterAndShiftEnterEndMessageLinesAlike();
+    void pasteBeyondTheMessageLimitKeepsWhatFollows();
     void forumBoxOpensHomePageOnceAndStaysUnchecked_data();
     void forumBoxOpensHomePageOnceAndStaysUnchecked();
     void downloadsLinkOpensSoftwarePage();
@@ -493,6 +494,11 @@ void TestFrmExitScreen::submitHandsOverStrippedValues_data()
             << QStringList{"Ann", "a@b.org", QStringLiteral("Hi\ufdd0there\u2029all"), "Bob",
                            "c@d.org"}
             << QStringList{"Ann", "a@b.org", "Hi\r\nthere\r\nall", "Bob", "c@d.org"};
+    QTest::newRow("no box takes more than 1,000 characters")
+            << QStringList{QString(1200, 'n'), QString(1200, 'e'), QString(1200, 'm'),
+                           QString(1200, 'f'), QString(1200, 'g')}
+            << QStringList{QString(1000, 'n'), QString(1000, 'e'), QString(1000, 'm'),
+                           QString(1000, 'f'), QString(1000, 'g')};
 }
 
 void TestFrmExitScreen::submitHandsOverStrippedValues()
@@ -531,6 +537,21 @@ void TestFrmExitScreen::enterAndShiftEnterEndMessageLinesAlike()
     in<QPushButton>(screen, "cmdSubmit")->click();
 
     QCOMPARE(modTellAFriend::values().message, QStringLiteral("Hi\r\nthere\r\nall"));
+}
+
+void TestFrmExitScreen::pasteBeyondTheMessageLimitKeepsWhatFollows()
+{
+    TestServices fakes;
+    FrmExitScreen *screen = Forms::frmExitScreen();
+    QVERIFY(showAndActivate(screen));
+    auto *message = in<QPlainTextEdit>(screen, "txtMessage");
+    message->setFocus(Qt::TabFocusReason);
+    message->setPlainText(QString(995, 'a') + "END");
+
+    QApplication::clipboard()->setText("1234567890");
+    QTest::keyClick(message, Qt::Key_V, Qt::ControlModifier);
+
+    QCOMPARE(message->document()->toRawText(), "12" + QString(995, 'a') + "END");
 }
 
 void TestFrmExitScreen::forumBoxOpensHomePageOnceAndStaysUnchecked_data()
