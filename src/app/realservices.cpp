@@ -3,12 +3,65 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QUrl>
 
+#include <cstdio>
+#include <pwd.h>
+#include <unistd.h>
+
 namespace amorisk {
+
+namespace {
+
+// Without HOME, Qt takes the root folder for home; the password database
+// still knows the user's own.
+QString homeFolder()
+{
+    if (qEnvironmentVariableIsEmpty("HOME")) {
+        if (const passwd *user = getpwuid(getuid()); user && user->pw_dir && *user->pw_dir)
+            return QFile::decodeName(user->pw_dir);
+    }
+    return QDir::homePath();
+}
+
+// QSettings decodes every value of a file as it reads it, recursing into
+// nested ones, so a crafted file can overflow the stack. Ours holds one date
+// in a few dozen bytes; anything this large is damage and is never read.
+constexpr qint64 maxStoreSize = 64 * 1024;
+
+bool oversized(const QString &path)
+{
+    return QFileInfo(path).size() > maxStoreSize;
+}
+
+// Written beside the damaged file and renamed over it, so the damage is
+// never read and a failed write leaves the old file in place.
+bool replaceStore(const QString &path, const QString &key, const QVariant &value)
+{
+    QTemporaryFile fresh(path + QLatin1String(".XXXXXX"));
+    if (!fresh.open() || !fresh.setPermissions(QFileInfo(path).permissions()))
+        return false;
+    fresh.close();
+    {
+        QSettings settings(fresh.fileName(), QSettings::IniFormat);
+        settings.setValue(key, value);
+        settings.sync();
+        if (settings.status() != QSettings::NoError)
+            return false;
+    }
+    const QByteArray written = QFile::encodeName(fresh.fileName());
+    if (std::rename(written.constData(), QFile::encodeName(path).constData()) != 0)
+        return false;
+    fresh.setAutoRemove(false);
+    return true;
+}
+
+} // namespace
 
 MessageAnswer QtMessageBoxes::show(const QString &text, MessageIcon icon, MessageButtons buttons)
 {
@@ -41,6 +94,8 @@ IniSettingsStore::IniSettingsStore(QString path) : m_path(std::move(path)) {}
 
 QVariant IniSettingsStore::value(const QString &key) const
 {
+    if (oversized(m_path))
+        return {};
     QSettings settings(m_path, QSettings::IniFormat);
     if (settings.status() == QSettings::AccessError)
         return {};
@@ -49,6 +104,8 @@ QVariant IniSettingsStore::value(const QString &key) const
 
 bool IniSettingsStore::setValue(const QString &key, const QVariant &value)
 {
+    if (oversized(m_path))
+        return replaceStore(m_path, key, value);
     QSettings settings(m_path, QSettings::IniFormat);
     if (settings.status() == QSettings::AccessError)
         return false;
@@ -63,9 +120,12 @@ QString IniSettingsStore::defaultPath()
 {
     QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     // A relative XDG_CONFIG_HOME is invalid by the XDG rules, and would put the
-    // file wherever the program happened to be started.
-    if (base.isEmpty() || QDir::isRelativePath(base))
-        base = QDir::homePath() + QLatin1String("/.config");
+    // file wherever the program happened to be started; without it and HOME,
+    // Qt's answer is /.config.
+    const bool noHome = qEnvironmentVariableIsEmpty("HOME")
+                        && !QDir::isAbsolutePath(qEnvironmentVariable("XDG_CONFIG_HOME"));
+    if (base.isEmpty() || QDir::isRelativePath(base) || noHome)
+        base = homeFolder() + QLatin1String("/.config");
     return base + QLatin1String("/amorisk/amorisk.conf");
 }
 

@@ -21,7 +21,8 @@ public:
 };
 
 // INI file at a fixed path; each access opens it afresh so a file that turns
-// unreadable or read-only mid-run is noticed rather than cached.
+// unreadable or read-only mid-run is noticed rather than cached. A file far
+// too large to be ours counts as unreadable and is replaced on the next write.
 class IniSettingsStore : public SettingsStore
 {
 public:
@@ -30,7 +31,8 @@ public:
     bool setValue(const QString &key, const QVariant &value) override;
     QString path() const { return m_path; }
 
-    // <config folder>/amorisk/amorisk.conf, honouring XDG_CONFIG_HOME.
+    // <config folder>/amorisk/amorisk.conf, honouring XDG_CONFIG_HOME; without
+    // HOME the home folder comes from the password database.
     static QString defaultPath();
 
 private:

@@ -15,6 +15,8 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QRegularExpression>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <array>
@@ -120,6 +122,12 @@ FrmExitScreen::FrmExitScreen(QWidget *parent) : QWidget(parent), ui(new Ui::frmE
         useSystemColours(box);
         box->installEventFilter(this);
     }
+    // Short enough that the referral address always fits what the desktop
+    // can hand to the browser.
+    for (QLineEdit *box : {ui->txtName, ui->txtEmail, ui->txtFriendName, ui->txtFriendEmail})
+        box->setMaxLength(web::maxBoxLength);
+    connect(ui->txtMessage->document(), &QTextDocument::contentsChange, this,
+            &FrmExitScreen::limitMessage);
     setPixelFont(ui->cmdSubmit, verdana, 11, true);
     useSystemColours(ui->cmdSubmit);
 
@@ -268,16 +276,47 @@ void FrmExitScreen::txtFriendEmail_KeyPress(QChar &typed)
     refuseSpace(ui->txtFriendEmail, typed);
 }
 
-// Line breaks in the message read as carriage return and line feed, as the
-// layout writes them; the editor itself keeps only line feeds.
+// Read raw: the plain text would turn no-break spaces into spaces and other
+// separators into line feeds. The one thing the box itself puts in is the
+// paragraph separator that ends each line, read as carriage return and line
+// feed as the layout writes it. A paragraph separator (or a U+FDD0, which the
+// document reserves) typed or pasted already became such a line end in the
+// box, and cannot be told from one.
 QString FrmExitScreen::messageText() const
 {
-    return ui->txtMessage->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return ui->txtMessage->document()->toRawText().replace(QChar::ParagraphSeparator,
+                                                           QLatin1String("\r\n"));
 }
 
 void FrmExitScreen::setMessageText(const QString &text)
 {
     ui->txtMessage->setPlainText(text);
+}
+
+// A plain text box has no length limit of its own: what an edit adds beyond
+// the limit comes off again, just before the caret when the user typed or
+// pasted it there (Qt may report a whole line as changed), else at the end.
+void FrmExitScreen::limitMessage(int position, int /*removed*/, int added)
+{
+    QTextDocument *document = ui->txtMessage->document();
+    const int length = document->characterCount() - 1; // without the closing separator
+    const int excess = length - web::maxBoxLength;
+    if (excess <= 0 || added <= 0)
+        return;
+    const int caret = ui->txtMessage->textCursor().position();
+    const bool atCaret = caret > position && caret <= position + added;
+    const int end = atCaret ? caret : std::min(position + added, length);
+    int start = std::max(position, end - excess);
+    if (document->characterAt(start).isLowSurrogate())
+        --start;
+    QTextCursor cursor(document);
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    // Out of the undo history (which that clears): undoing the cut would bring
+    // the excess back, only to have it cut again.
+    document->setUndoRedoEnabled(false);
+    cursor.removeSelectedText();
+    document->setUndoRedoEnabled(true);
 }
 
 bool FrmExitScreen::eventFilter(QObject *watched, QEvent *event)
@@ -299,6 +338,12 @@ bool FrmExitScreen::eventFilter(QObject *watched, QEvent *event)
             else if (watched == ui->txtMessage)
                 in ? txtMessage_GotFocus() : txtMessage_LostFocus();
         }
+    } else if (event->type() == QEvent::KeyPress && watched == ui->txtMessage
+               && static_cast<QKeyEvent *>(event)->matches(QKeySequence::InsertLineSeparator)) {
+        // Shift+Enter ends the line as Enter does, so that the only separator
+        // the box inserts by itself is the one sent as a line break.
+        ui->txtMessage->insertPlainText(QStringLiteral("\n"));
+        return true;
     } else if (event->type() == QEvent::KeyPress
                && (watched == ui->txtEmail || watched == ui->txtFriendEmail)) {
         const QString text = static_cast<QKeyEvent *>(event)->text();

@@ -43,6 +43,7 @@ private:
 
     QString messageText() const;
     void setMessageText(const QString &text);
+    void limitMessage(int position, int removed, int added);
 
     Ui::frmExitScreen *ui;
     bool m_placed = false;

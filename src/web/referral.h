@@ -13,6 +13,13 @@ struct ReferralValues
     QString friendEmail;
 };
 
+// The most UTF-16 units a referral box takes. Encoded, one unit is at most
+// nine characters (a three-byte character; a surrogate pair is twelve for
+// two units, a paragraph break six), so five full boxes and the rest of the
+// address stay under 50,000 characters, well within the 128 KiB that Linux
+// allows one argument of the program that opens the address.
+inline constexpr int maxBoxLength = 1000;
+
 // Removes the space character (and only it) from both ends.
 QString stripSpaces(const QString &text);
 

@@ -7,9 +7,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+
+#include <pwd.h>
+#include <unistd.h>
 
 using namespace amorisk;
 
@@ -29,6 +33,16 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// One stored list inside another, the given number of levels deep, as
+// QSettings writes a nested value.
+QByteArray nestedValue(int depth)
+{
+    QByteArray value("@Variant(");
+    for (int i = 0; i < depth; ++i)
+        value += "\\0\\0\\0\\t\\0\\0\\0\\x1";
+    return value + "\\0\\0\\0\\t\\0\\0\\0\\0)";
 }
 
 QByteArray readFile(const QString &path)
@@ -71,13 +85,22 @@ void TestRealServices::defaultPathFollowsXdg_data()
     QTest::addColumn<bool>("set");
     QTest::addColumn<QByteArray>("xdgConfigHome");
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("withoutHome"); // in a process started without HOME
 
     const QString home = QDir::homePath() + QStringLiteral("/.config/amorisk/amorisk.conf");
     QTest::newRow("XDG_CONFIG_HOME set") << true << QByteArray("/srv/cfg")
-                                         << "/srv/cfg/amorisk/amorisk.conf";
-    QTest::newRow("XDG_CONFIG_HOME unset") << false << QByteArray() << home;
-    QTest::newRow("XDG_CONFIG_HOME empty") << true << QByteArray() << home;
-    QTest::newRow("relative XDG_CONFIG_HOME ignored") << true << QByteArray("cfg") << home;
+                                         << "/srv/cfg/amorisk/amorisk.conf" << false;
+    QTest::newRow("XDG_CONFIG_HOME unset") << false << QByteArray() << home << false;
+    QTest::newRow("XDG_CONFIG_HOME empty") << true << QByteArray() << home << false;
+    QTest::newRow("relative XDG_CONFIG_HOME ignored") << true << QByteArray("cfg") << home << false;
+
+    const passwd *user = getpwuid(getuid());
+    QVERIFY(user && user->pw_dir);
+    const QString ownHome = QFile::decodeName(user->pw_dir);
+    QTest::newRow("HOME and XDG_CONFIG_HOME unset")
+            << false << QByteArray() << ownHome + "/.config/amorisk/amorisk.conf" << true;
+    QTest::newRow("HOME unset, XDG_CONFIG_HOME set")
+            << true << QByteArray("/srv/cfg") << "/srv/cfg/amorisk/amorisk.conf" << true;
 }
 
 void TestRealServices::defaultPathFollowsXdg()
@@ -85,6 +108,22 @@ void TestRealServices::defaultPathFollowsXdg()
     QFETCH(bool, set);
     QFETCH(QByteArray, xdgConfigHome);
     QFETCH(QString, expected);
+    QFETCH(bool, withoutHome);
+
+    if (withoutHome && qEnvironmentVariableIsSet("HOME")) {
+        // This row again, in a process that never had HOME.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("HOME"));
+        environment.remove(QStringLiteral("XDG_CONFIG_HOME"));
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("defaultPathFollowsXdg:") + QTest::currentDataTag()});
+        QVERIFY(child.waitForFinished(30000));
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 child.readAllStandardOutput().constData());
+        return;
+    }
 
     const bool wasSet = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
     const QByteArray was = qgetenv("XDG_CONFIG_HOME");
@@ -138,6 +177,15 @@ void TestRealServices::badFileStillGivesANormalStart_data()
     QTest::newRow("damaged lines beside an old date")
             << Damage::None << QByteArray("[General\nLastUpdateReminder=2026-01-01\n\x01\xff=\n")
             << 1 << true << QByteArray();
+    // Too large for a real store: never read, so neither a deep value nor an
+    // old date in it counts.
+    QTest::newRow("value nested 40,000 deep")
+            << Damage::None << QByteArray("Other=" + nestedValue(40000) + "\n") << 0 << true
+            << QByteArray();
+    QTest::newRow("old date padded beyond 64 KB")
+            << Damage::None
+            << QByteArray("LastUpdateReminder=2026-01-01\nPadding=" + QByteArray(64 * 1024, 'x'))
+            << 0 << true << QByteArray();
     QTest::newRow("directory where the file should be")
             << Damage::DirectoryHere << QByteArray() << 0 << false << QByteArray();
     QTest::newRow("folder path runs through a file")
@@ -183,6 +231,8 @@ void TestRealServices::badFileStillGivesANormalStart()
     QCOMPARE(fakes.exitCodes, QList<int>());
     // Read past QSettings' own cache: only the disk tells what was written.
     QCOMPARE(readFile(path).contains("LastUpdateReminder=2026-12-07"), todayWritten);
+    if (todayWritten)
+        QVERIFY(readFile(path).size() < 1024);
     if (!todayWritten) {
         QVERIFY(!store.value(Key).isValid());
         QVERIFY(!store.setValue(Key, QStringLiteral("2026-12-07")));

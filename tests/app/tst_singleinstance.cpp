@@ -1,4 +1,5 @@
-#include <QElapsedTimer>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -29,6 +30,15 @@ private:
         return process;
     }
 
+    // Sets the file's modification time that many seconds into the past.
+    static bool age(const QString &path, int seconds)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly)
+               && file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds),
+                                   QFileDevice::FileModificationTime);
+    }
+
     static QString answerOf(QProcess &process)
     {
         if (!process.waitForReadyRead(10000))
@@ -37,12 +47,22 @@ private:
     }
 
 private slots:
+    void secondStartIsRefusedWhileTheFirstRuns_data()
+    {
+        QTest::addColumn<int>("lockAge");
+        QTest::newRow("fresh lock") << 0;
+        // Older than the stale time: the holder's flock still keeps it.
+        QTest::newRow("lock two minutes old") << 120;
+    }
+
     void secondStartIsRefusedWhileTheFirstRuns()
     {
+        QFETCH(int, lockAge);
         QTemporaryDir dir;
         const QString lock = dir.filePath(QStringLiteral("amorisk.lock"));
         auto first = startHolder(lock);
         QCOMPARE(answerOf(*first), QStringLiteral("acquired"));
+        QVERIFY(age(lock, lockAge));
 
         auto second = startHolder(lock);
         QCOMPARE(answerOf(*second), QStringLiteral("refused"));
@@ -74,28 +94,61 @@ private slots:
         QVERIFY(next->waitForFinished(10000));
     }
 
-    void leftoverFileOfDeadProcessIsTakenOver()
+    void leftoverInTheLocksPlaceDoesNotRefuseTheStart_data()
     {
-        // A file as a process that died long ago would have left it, with a
-        // PID that is certainly not running now.
+        QTest::addColumn<QString>("leftover");
+        QTest::addColumn<int>("fileAge");
+        QTest::addColumn<bool>("warned"); // started without the one-instance check
+
+        QTest::newRow("file of a dead process") << "dead" << 0 << false;
+        // What a power cut can leave in a disk-backed runtime folder.
+        QTest::newRow("empty file two days old") << "empty" << 2 * 24 * 3600 << false;
+        QTest::newRow("garbage file an hour old") << "garbage" << 3600 << false;
+        QTest::newRow("directory in its place") << "directory" << 0 << true;
+        QTest::newRow("broken link in its place") << "link" << 0 << true;
+    }
+
+    void leftoverInTheLocksPlaceDoesNotRefuseTheStart()
+    {
+        QFETCH(QString, leftover);
+        QFETCH(int, fileAge);
+        QFETCH(bool, warned);
         QTemporaryDir dir;
         const QString lock = dir.filePath(QStringLiteral("amorisk.lock"));
-        QProcess gone;
-        gone.start(QStringLiteral("true"));
-        QVERIFY(gone.waitForStarted(10000));
-        const qint64 deadPid = gone.processId();
-        QVERIFY(gone.waitForFinished(10000));
-        QFile file(lock);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::number(deadPid) + "\namorisk\n"
-                   + QSysInfo::machineHostName().toUtf8() + "\n" + QSysInfo::machineUniqueId()
-                   + "\n");
-        file.close();
+        if (leftover == QLatin1String("directory")) {
+            QVERIFY(QDir().mkdir(lock));
+        } else if (leftover == QLatin1String("link")) {
+            QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone")), lock));
+        } else {
+            QByteArray contents;
+            if (leftover == QLatin1String("dead")) {
+                // A PID that is certainly not running now.
+                QProcess gone;
+                gone.start(QStringLiteral("true"));
+                QVERIFY(gone.waitForStarted(10000));
+                const qint64 deadPid = gone.processId();
+                QVERIFY(gone.waitForFinished(10000));
+                contents = QByteArray::number(deadPid) + "\namorisk\n"
+                           + QSysInfo::machineHostName().toUtf8() + "\n"
+                           + QSysInfo::machineUniqueId() + "\n";
+            } else if (leftover == QLatin1String("garbage")) {
+                contents = QByteArray("\x8f\x01garbage\n\n\xff", 12);
+            }
+            QFile file(lock);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(contents);
+            file.close();
+            QVERIFY(age(lock, fileAge));
+        }
 
         auto next = startHolder(lock);
         QCOMPARE(answerOf(*next), QStringLiteral("acquired"));
         next->closeWriteChannel();
         QVERIFY(next->waitForFinished(10000));
+        const QStringList said = QString::fromLocal8Bit(next->readAllStandardError())
+                                         .split(QLatin1Char('\n'))
+                                         .filter(lock);
+        QCOMPARE(said.size(), warned ? 1 : 0);
     }
 
     void tenSimultaneousStartsLeaveExactlyOne()

@@ -101,6 +101,8 @@ private slots:
     void submitChecksTheForm();
     void submitHandsOverStrippedValues_data();
     void submitHandsOverStrippedValues();
+    void enterAndShiftEnterEndMessageLinesAlike();
+    void pasteBeyondTheMessageLimitKeepsWhatFollows();
     void forumBoxOpensHomePageOnceAndStaysUnchecked_data();
     void forumBoxOpensHomePageOnceAndStaysUnchecked();
     void downloadsLinkOpensSoftwarePage();
@@ -478,6 +480,25 @@ void TestFrmExitScreen::submitHandsOverStrippedValues_data()
     QTest::newRow("message lines end in carriage return and line feed")
             << QStringList{"Ann", "a@b.org", " Hi\nthere ", "Bob", "c@d.org"}
             << QStringList{"Ann", "a@b.org", "Hi\r\nthere", "Bob", "c@d.org"};
+    QTest::newRow("no-break spaces in the message kept, not stripped")
+            << QStringList{"Ann", "a@b.org", QStringLiteral(" \u00a0Hi\u00a0there\u00a0 "), "Bob",
+                           "c@d.org"}
+            << QStringList{"Ann", "a@b.org", QStringLiteral("\u00a0Hi\u00a0there\u00a0"), "Bob",
+                           "c@d.org"};
+    QTest::newRow("line separator in the message kept")
+            << QStringList{"Ann", "a@b.org", QStringLiteral("Hi\u2028there"), "Bob", "c@d.org"}
+            << QStringList{"Ann", "a@b.org", QStringLiteral("Hi\u2028there"), "Bob", "c@d.org"};
+    // The box's document holds U+FDD0 as a frame mark and U+2029 as its own
+    // line end: both arrive in it as a line break, and are sent as one.
+    QTest::newRow("U+FDD0 and U+2029 in the message are line breaks in the box")
+            << QStringList{"Ann", "a@b.org", QStringLiteral("Hi\ufdd0there\u2029all"), "Bob",
+                           "c@d.org"}
+            << QStringList{"Ann", "a@b.org", "Hi\r\nthere\r\nall", "Bob", "c@d.org"};
+    QTest::newRow("no box takes more than 1,000 characters")
+            << QStringList{QString(1200, 'n'), QString(1200, 'e'), QString(1200, 'm'),
+                           QString(1200, 'f'), QString(1200, 'g')}
+            << QStringList{QString(1000, 'n'), QString(1000, 'e'), QString(1000, 'm'),
+                           QString(1000, 'f'), QString(1000, 'g')};
 }
 
 void TestFrmExitScreen::submitHandsOverStrippedValues()
@@ -497,6 +518,40 @@ void TestFrmExitScreen::submitHandsOverStrippedValues()
     const web::ReferralValues &held = modTellAFriend::values();
     QCOMPARE(QStringList({held.name, held.email, held.message, held.friendName, held.friendEmail}),
              values);
+}
+
+void TestFrmExitScreen::enterAndShiftEnterEndMessageLinesAlike()
+{
+    TestServices fakes;
+    FrmExitScreen *screen = Forms::frmExitScreen();
+    QVERIFY(showAndActivate(screen));
+    auto *message = in<QPlainTextEdit>(screen, "txtMessage");
+    message->setFocus(Qt::TabFocusReason);
+    message->clear();
+
+    QTest::keyClicks(message, "Hi");
+    QTest::keyClick(message, Qt::Key_Return);
+    QTest::keyClicks(message, "there");
+    QTest::keyClick(message, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(message, "all");
+    in<QPushButton>(screen, "cmdSubmit")->click();
+
+    QCOMPARE(modTellAFriend::values().message, QStringLiteral("Hi\r\nthere\r\nall"));
+}
+
+void TestFrmExitScreen::pasteBeyondTheMessageLimitKeepsWhatFollows()
+{
+    TestServices fakes;
+    FrmExitScreen *screen = Forms::frmExitScreen();
+    QVERIFY(showAndActivate(screen));
+    auto *message = in<QPlainTextEdit>(screen, "txtMessage");
+    message->setFocus(Qt::TabFocusReason);
+    message->setPlainText(QString(995, 'a') + "END");
+
+    QApplication::clipboard()->setText("1234567890");
+    QTest::keyClick(message, Qt::Key_V, Qt::ControlModifier);
+
+    QCOMPARE(message->document()->toRawText(), "12" + QString(995, 'a') + "END");
 }
 
 void TestFrmExitScreen::forumBoxOpensHomePageOnceAndStaysUnchecked_data()
