@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/displaycheck.h"
 #include "app/forms.h"
 #include "app/realservices.h"
@@ -11,6 +12,9 @@
 
 int main(int argc, char *argv[])
 {
+    if (const auto code = amorisk::handleCommandLine(argc, argv))
+        return *code;
+
     const QString noDisplay = amorisk::missingDisplayReason();
     if (!noDisplay.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(noDisplay));
@@ -19,7 +23,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Amorisk"));
-    QApplication::setApplicationVersion(QStringLiteral("1.15"));
+    QApplication::setApplicationVersion(amorisk::programVersion());
     QApplication::setDesktopFileName(QStringLiteral("com.zenthari.Amorisk"));
     // Windows come and go by name; the program ends only through EndApplication.
     QApplication::setQuitOnLastWindowClosed(false);
