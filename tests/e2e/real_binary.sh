@@ -163,13 +163,19 @@ kill "$fourth"; wait "$fourth" 2>/dev/null
 
 # No browser and no xdg-open at all: a link does nothing visible and the
 # program carries on.
-env PATH="$work/nobrowser" BROWSER= DEFAULT_BROWSER= "$binary" 2>>"$work/stderr.log" & fifth=$!; pids+=("$fifth")
+env PATH="$work/nobrowser" BROWSER= DEFAULT_BROWSER= "$binary" 2>"$work/nobrowser.log" & fifth=$!; pids+=("$fifth")
 check "starts without any browser" wait_for 20 has_windows "$title" 1
 main_window=$(windows "$title" | head -n1)
 press "$main_window" alt+h o
 sleep 1
 check "a link without a browser leaves the program running" running "$fifth"
 check "a link without a browser shows nothing" has_windows "$title" 1
+reported_once() { # address: one line names it, and that line is ours
+  [ "$(grep -cF "$1" "$work/nobrowser.log")" -eq 1 ] &&
+    grep -qF "amorisk: could not open $1" "$work/nobrowser.log"
+}
+check "a link without a browser is reported in one line naming the address" \
+  reported_once "${site}help-web-page"
 press "$main_window" alt+x
 wait_for 20 exit_screen_shown
 exit_screen=$(windows "$title" | head -n1)
@@ -177,6 +183,6 @@ exit_screen=$(windows "$title" | head -n1)
 check "and it still ends normally" wait_for 20 stopped "$fifth"
 
 if [ "$failures" -ne 0 ] && [ -s "$work/stderr.log" ]; then
-  echo "--- what the program printed:"; grep -v XDG_RUNTIME_DIR "$work/stderr.log" | tail -n 40
+  echo "--- what the program printed:"; cat "$work/stderr.log" "$work/nobrowser.log" 2>/dev/null | grep -v XDG_RUNTIME_DIR | tail -n 40
 fi
 [ "$failures" -eq 0 ]
