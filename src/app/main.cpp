@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 #include "app/displaycheck.h"
 #include "app/forms.h"
+#include "app/raiserequest.h"
 #include "app/realservices.h"
 #include "app/singleinstance.h"
 #include "app/startup.h"
@@ -30,9 +31,11 @@ int main(int argc, char *argv[])
     amorisk::installFontSubstitutions();
 
     amorisk::RealServices services;
-    amorisk::SingleInstance instance;
+    const QString lockPath = amorisk::SingleInstance::defaultLockPath();
+    amorisk::SingleInstance instance(lockPath);
+    amorisk::RaiseChannel raise(amorisk::RaiseChannel::pathBeside(lockPath));
     int code = 0;
-    if (amorisk::startUp(instance))
+    if (amorisk::startUp(instance, &raise))
         code = QApplication::exec();
     amorisk::Forms::destroyAll();
     return code;

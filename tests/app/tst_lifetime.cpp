@@ -1,4 +1,5 @@
 #include "app/forms.h"
+#include "app/raiserequest.h"
 #include "app/singleinstance.h"
 #include "app/startup.h"
 #include "fakes.h"
@@ -114,8 +115,10 @@ private slots:
         SingleInstance running(lock);
         QVERIFY(running.acquire());
 
+        // The running one listens for no raise request, as an older program would not.
         SingleInstance second(lock);
-        QVERIFY(!startUp(second));
+        RaiseChannel unanswered(RaiseChannel::pathBeside(lock));
+        QVERIFY(!startUp(second, &unanswered));
         QCOMPARE(fakes.messages.texts(), QStringList{QStringLiteral("Application is already running")});
         QCOMPARE(fakes.messages.shown.first().icon, MessageIcon::Information);
         QVERIFY(Forms::loadOrder().empty());
