@@ -9,7 +9,7 @@ packages=(
   fonts-dejavu-core fonts-liberation
   xdg-utils
   xvfb xauth x11-utils
-  desktop-file-utils appstream dpkg-dev file xdotool
+  desktop-file-utils appstream dpkg-dev file xdotool lintian
 )
 
 missing=()

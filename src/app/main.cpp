@@ -6,6 +6,8 @@
 #include "version.h"
 #include "look.h"
 #include "accessibility.h"
+#include "commandline.h"
+#include "raiserequest.h"
 
 #include <QApplication>
 
@@ -13,6 +15,9 @@
 
 int main(int argc, char *argv[])
 {
+    if (const auto code = amorisk::handleCommandLine(argc, argv))
+        return *code;
+
     const QString noDisplay = amorisk::missingDisplayReason();
     if (!noDisplay.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(noDisplay));
@@ -21,7 +26,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Amorisk"));
-    QApplication::setApplicationVersion(QStringLiteral(AMORISK_VERSION));
+    QApplication::setApplicationVersion(amorisk::programVersion());
     QApplication::setDesktopFileName(QStringLiteral("com.zenthari.Amorisk"));
     // Windows come and go by name; the program ends only through EndApplication.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -29,9 +34,11 @@ int main(int argc, char *argv[])
     amorisk::installAccessibility();
 
     amorisk::RealServices services;
-    amorisk::SingleInstance instance;
+    const QString lockPath = amorisk::SingleInstance::defaultLockPath();
+    amorisk::SingleInstance instance(lockPath);
+    amorisk::RaiseChannel raise(amorisk::RaiseChannel::pathBeside(lockPath));
     int code = 0;
-    if (amorisk::startUp(instance))
+    if (amorisk::startUp(instance, &raise))
         code = QApplication::exec();
     amorisk::Forms::destroyAll();
     return code;

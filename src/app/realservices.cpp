@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStringList>
 #include <QTemporaryFile>
 #include <QUrl>
 
@@ -87,7 +88,25 @@ MessageAnswer QtMessageBoxes::show(const QString &text, MessageIcon icon, Messag
 void DesktopOpener::open(const QString &address)
 {
     // Never through a shell: the address goes to the desktop's URL handler as one argument.
-    QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
+    const QUrl url(address, QUrl::StrictMode);
+    // Qt may say why on its own; that goes into our one line rather than beside it.
+    static QStringList *heard = nullptr;
+    QStringList messages;
+    heard = &messages;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &text) { heard->append(text); });
+    const bool opened = QDesktopServices::openUrl(url);
+    qInstallMessageHandler(previous);
+    heard = nullptr;
+    if (opened)
+        return;
+    if (!url.isValid())
+        messages.prepend(url.errorString());
+    // The windows have no message for this, so the terminal or the session log hears of it.
+    const QString reason = messages.isEmpty()
+        ? QString()
+        : QLatin1String(" (") + messages.join(QLatin1String("; ")) + QLatin1Char(')');
+    std::fprintf(stderr, "amorisk: could not open %s%s\n", qPrintable(address), qPrintable(reason));
 }
 
 IniSettingsStore::IniSettingsStore(QString path) : m_path(std::move(path)) {}

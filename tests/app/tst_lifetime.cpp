@@ -1,6 +1,7 @@
 #include "forms.h"
 #include "singleinstance.h"
 #include "startup.h"
+#include "raiserequest.h"
 #include "fakes.h"
 #include "frmabout.h"
 #include "frmdisplay.h"
@@ -8,6 +9,8 @@
 #include "frmexitscreen.h"
 
 #include <QLineEdit>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -112,12 +115,63 @@ private slots:
         SingleInstance running(lock);
         QVERIFY(running.acquire());
 
+        // The running one listens for no raise request, as an older program would not.
         SingleInstance second(lock);
-        QVERIFY(!startUp(second));
+        RaiseChannel unanswered(RaiseChannel::pathBeside(lock));
+        QVERIFY(!startUp(second, &unanswered));
         QCOMPARE(fakes.messages.texts(), QStringList{QStringLiteral("Application is already running")});
         QCOMPARE(fakes.messages.shown.first().icon, MessageIcon::Information);
         QVERIFY(Forms::loadOrder().empty());
         QCOMPARE(fakes.exitCodes, QList<int>{0});
+    }
+
+    void optionsAreAnsweredWithoutADisplay_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out"); // patterns
+        QTest::addColumn<QString>("err");
+        const QString help = QStringLiteral("^Usage: \\S*amorisk \\[options\\]\n(.*\n)*"
+                                            "  -h, --help .*\n  -v, --version .*\n$");
+        const QString version = QStringLiteral("^Amorisk 1\\.15\n$");
+        QTest::newRow("--help") << QStringList {"--help"} << 0 << help << "^$";
+        QTest::newRow("-h") << QStringList {"-h"} << 0 << help << "^$";
+        QTest::newRow("--version") << QStringList {"--version"} << 0 << version << "^$";
+        QTest::newRow("-v") << QStringList {"-v"} << 0 << version << "^$";
+        QTest::newRow("help wins over version") << QStringList {"-v", "-h"} << 0 << help << "^$";
+        QTest::newRow("unknown long option") << QStringList {"--bogus"} << 2 << "^$"
+                                             << "^amorisk: [^\n]*'bogus'[^\n]*\n$";
+        QTest::newRow("unknown short option") << QStringList {"-x"} << 2 << "^$"
+                                              << "^amorisk: [^\n]*'x'[^\n]*\n$";
+        QTest::newRow("stray argument") << QStringList {"reading.txt"} << 2 << "^$"
+                                        << "^amorisk: [^\n]*'reading.txt'[^\n]*\n$";
+        QTest::newRow("version then a stray argument")
+            << QStringList {"--version", "extra"} << 2 << "^$"
+            << "^amorisk: [^\n]*'extra'[^\n]*\n$";
+        QTest::newRow("no arguments: on to the display check")
+            << QStringList {} << 1 << "^$"
+            << "^amorisk: no display found[^\n]*\n$";
+    }
+
+    void optionsAreAnsweredWithoutADisplay()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QProcess amorisk;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        amorisk.setProcessEnvironment(env);
+        amorisk.start(qEnvironmentVariable("AMORISK_BINARY"), arguments);
+        QVERIFY(amorisk.waitForFinished(20000));
+        QCOMPARE(amorisk.exitStatus(), QProcess::NormalExit);
+        const QString printed = QString::fromUtf8(amorisk.readAllStandardOutput());
+        const QString complained = QString::fromUtf8(amorisk.readAllStandardError());
+        QCOMPARE(amorisk.exitCode(), exitCode);
+        QVERIFY2(QRegularExpression(out).match(printed).hasMatch(), qPrintable(printed));
+        QVERIFY2(QRegularExpression(err).match(complained).hasMatch(), qPrintable(complained));
     }
 };
 

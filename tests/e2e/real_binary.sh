@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb and uses it as a person would: the input
-# window appears, a second start is refused, a killed run does not block the
-# next one, and closing the windows ends the process with status 0.
+# window appears, a second start is refused and brings the first forward, a
+# killed run does not block the next one, and closing the windows ends the
+# process with status 0.
 set -uo pipefail
 binary=$1
 work=$(mktemp -d)
@@ -79,6 +80,26 @@ check "input window appears with its title" wait_for 20 has_windows "$title" 1
 check "first run stores today as the last reminder" grep -qx "LastUpdateReminder=$today" "$conf"
 main_window=$(windows "$title" | head -n1)
 
+# Another program's window covers ours and has the focus when the second
+# start comes; once the refusal is answered, ours is on top with the focus.
+# A key typed first, as a user would have: the program then holds the time
+# of that key, older than the refusal's, which a stale activation request
+# would carry.
+press "$main_window" Tab
+xmessage -geometry 1200x1000+0+0 "another program" 2>/dev/null & cover=$!; pids+=("$cover")
+wait_for 10 has_windows '^xmessage$' 1
+cover_window=$(windows '^xmessage$' | head -n1)
+xdotool windowfocus --sync "$cover_window" 2>/dev/null
+focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+above() { # window, other window: xwininfo lists the topmost first
+  local id
+  for id in $(xwininfo -root -children | awk '$1 ~ /^0x/ {print $1}'); do
+    case $((id)) in "$1") return 0 ;; "$2") return 1 ;; esac
+  done
+  return 1
+}
+check "another program's window is on top with the focus" eval 'focused "$cover_window" && above "$cover_window" "$main_window"'
+
 "$binary" 2>>"$work/stderr.log" & second=$!; pids+=("$second")
 check "second start shows the refusal" wait_for 20 has_windows '^Amorisk$' 1
 refusal=$(windows '^Amorisk$' | head -n1)
@@ -87,6 +108,9 @@ check "second start ends after the refusal" wait_for 20 stopped "$second"
 check "second start exits with status 0" [ "$(exit_code_of "$second")" -eq 0 ]
 check "second start showed no window of its own" has_windows "$title" 1
 check "first run keeps running" running "$first"
+check "the refusal answered, the running program's window takes the focus" wait_for 10 focused "$main_window"
+check "and comes above the other program's window" above "$main_window" "$cover_window"
+kill "$cover" 2>/dev/null; wait "$cover" 2>/dev/null
 
 press "$main_window" alt+h o
 check "Help > Online Help opens the help page" wait_for 10 was_opened "${site}help-web-page"
@@ -163,13 +187,19 @@ kill "$fourth"; wait "$fourth" 2>/dev/null
 
 # No browser and no xdg-open at all: a link does nothing visible and the
 # program carries on.
-env PATH="$work/nobrowser" BROWSER= DEFAULT_BROWSER= "$binary" 2>>"$work/stderr.log" & fifth=$!; pids+=("$fifth")
+env PATH="$work/nobrowser" BROWSER= DEFAULT_BROWSER= "$binary" 2>"$work/nobrowser.log" & fifth=$!; pids+=("$fifth")
 check "starts without any browser" wait_for 20 has_windows "$title" 1
 main_window=$(windows "$title" | head -n1)
 press "$main_window" alt+h o
 sleep 1
 check "a link without a browser leaves the program running" running "$fifth"
 check "a link without a browser shows nothing" has_windows "$title" 1
+reported_once() { # address: one line names it, and that line is ours
+  [ "$(grep -cF "$1" "$work/nobrowser.log")" -eq 1 ] &&
+    grep -qF "amorisk: could not open $1" "$work/nobrowser.log"
+}
+check "a link without a browser is reported in one line naming the address" \
+  reported_once "${site}help-web-page"
 press "$main_window" alt+x
 wait_for 20 exit_screen_shown
 exit_screen=$(windows "$title" | head -n1)
@@ -177,6 +207,6 @@ exit_screen=$(windows "$title" | head -n1)
 check "and it still ends normally" wait_for 20 stopped "$fifth"
 
 if [ "$failures" -ne 0 ] && [ -s "$work/stderr.log" ]; then
-  echo "--- what the program printed:"; grep -v XDG_RUNTIME_DIR "$work/stderr.log" | tail -n 40
+  echo "--- what the program printed:"; cat "$work/stderr.log" "$work/nobrowser.log" 2>/dev/null | grep -v XDG_RUNTIME_DIR | tail -n 40
 fi
 [ "$failures" -eq 0 ]
