@@ -171,8 +171,8 @@ inline void checkMenu(QMenu *menu, const std::vector<MenuItemRow> &items)
         QAction *a = actions.at(static_cast<qsizetype>(i));
         QCOMPARE(a->objectName(), QLatin1String(items[i].name));
         QCOMPARE(a->isSeparator(), qstrcmp(items[i].text, "-") == 0);
-        if (!a->isSeparator())
-            QCOMPARE(a->text(), QLatin1String(items[i].text));
+        // A separator is a plain line: the style would draw any text it has.
+        QCOMPARE(a->text(), a->isSeparator() ? QString() : QLatin1String(items[i].text));
         QVERIFY(a->shortcut().isEmpty());
         QVERIFY(!a->isCheckable());
         QVERIFY(a->isVisible());

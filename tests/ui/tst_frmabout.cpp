@@ -1,6 +1,7 @@
 #include "forms.h"
 #include "fakes.h"
 #include "frmabout.h"
+#include "frmmain.h"
 #include "pages.h"
 #include "windowcheck.h"
 
@@ -155,6 +156,11 @@ void TestFrmAbout::captionsReadAndFit()
     QVERIFY2(text.startsWith(opening), qPrintable(text));
     QVERIFY2(text.size() >= minLength && text.size() <= maxLength,
              qPrintable(QString::number(text.size())));
+    if (caption->objectName() == QLatin1String("Label3")) {
+        // The input window's full-branding offer without its link sentence.
+        const QString offer = in<QLabel>(Forms::frmMain(), "lblFullBrand")->text();
+        QCOMPARE(text + QStringLiteral(" Click here for more details."), offer);
+    }
     if (caption->wordWrap()) {
         QVERIFY2(caption->heightForWidth(caption->width()) <= caption->height(),
                  "wrapped text runs below its rectangle");
