@@ -5,6 +5,7 @@
 #include "modhelp.h"
 
 #include "ui_frmAbout.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -28,6 +29,9 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent), ui(new Ui::frmAbout)
     fixWindowFrame(this);
     ui->setupUi(this);
     setFixedSize(size());
+    // The layout holds the name alone; the version comes from the build.
+    setWindowTitle(QStringLiteral(AMORISK_TITLE));
+    ui->Label2->setText(QStringLiteral(AMORISK_TITLE));
 
     setRoleColour(this, QPalette::Window, Qt::white);
     setPixelFont(this, QStringLiteral("MS Sans Serif"), 11);

@@ -10,6 +10,7 @@
 #include "modhelp.h"
 
 #include "ui_frmDisplay.h"
+#include "version.h"
 
 #include <QCloseEvent>
 #include <QLayout>
@@ -25,6 +26,8 @@ FrmDisplay::FrmDisplay(QWidget *parent)
     // the native window and restyles every control.
     fixWindowFrame(this);
     ui->setupUi(this);
+    // The layout holds the name alone; the version comes from the build.
+    setWindowTitle(QStringLiteral(AMORISK_TITLE));
     ui->mnuSep1->setSeparator(true);
     ui->mnuSep2->setSeparator(true);
     // Take the style sheet's fonts now, so the long texts a reading writes

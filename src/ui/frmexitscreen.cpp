@@ -28,7 +28,7 @@ const QColor downloadsYellow(0xFF, 0xFF, 0x00);
 const QColor linkBlue(0x00, 0x00, 0xC0);
 const QString verdana = QStringLiteral("Verdana");
 const QString msSansSerif = QStringLiteral("MS Sans Serif");
-const QString title = QStringLiteral("Amorisk v" AMORISK_VERSION);
+const QString title = QStringLiteral(AMORISK_TITLE);
 const QString programIcon = QStringLiteral(":/images/amorisk-32.png");
 
 const QString namePlaceholder = QStringLiteral("Your Name");

@@ -13,6 +13,7 @@
 #include "modhelp.h"
 
 #include "ui_frmMain.h"
+#include "version.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -31,6 +32,8 @@ FrmMain::FrmMain(QWidget *parent)
     // the native window and restyles every control.
     fixWindowFrame(this);
     ui->setupUi(this);
+    // The layout holds the name alone; the version comes from the build.
+    setWindowTitle(QStringLiteral(AMORISK_TITLE));
     // Separators are named items of the menu, so they are made here rather
     // than left anonymous in the layout.
     ui->mnuFileSep1->setSeparator(true);

@@ -6,6 +6,7 @@
 #include "forms.h"
 #include "fakes.h"
 #include "pages.h"
+#include "version.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -277,7 +278,7 @@ inline void checkFrame(QMainWindow *window, QSize client)
     QCOMPARE(window->width(), client.width());
     QCOMPARE(window->minimumSize(), window->maximumSize());
     checkNoSizeButtons(window);
-    QCOMPARE(window->windowTitle(), QStringLiteral("Amorisk v1.15"));
+    QCOMPARE(window->windowTitle(), QStringLiteral(AMORISK_TITLE));
     checkCentred(window);
 }
 

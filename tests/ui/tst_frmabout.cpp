@@ -85,7 +85,7 @@ void TestFrmAbout::windowIsAFixedCentredDialog()
     FrmAbout *about = Forms::frmAbout();
 
     QCOMPARE(about->objectName(), QStringLiteral("frmAbout"));
-    QCOMPARE(about->windowTitle(), QStringLiteral("Amorisk v1.15"));
+    QCOMPARE(about->windowTitle(), QStringLiteral(AMORISK_TITLE));
     checkFixedSize(about, QSize(455, 258));
     QCOMPARE(about->windowType(), Qt::Dialog);
 
@@ -136,7 +136,7 @@ void TestFrmAbout::captionsReadAndFit_data()
     QTest::newRow("Label1") << "Amorisk describes the romantic astrology profile of a person under "
                                "the different zodiac sun signs."
                             << 270 << 290;
-    QTest::newRow("Label2") << "Amorisk v1.15" << 13 << 13;
+    QTest::newRow("Label2") << AMORISK_TITLE << 13 << 13;
     QTest::newRow("Label3") << "Home Business Opportunity." << 132 << 132;
     QTest::newRow("lblCoBrand") << "Click here for more details." << 28 << 28;
     QTest::newRow("lblHomePage") << "Click here to visit www.zenthari.com" << 46 << 46;
