@@ -14,6 +14,9 @@
 
 #include <QCloseEvent>
 #include <QLayout>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTabBar>
 
 namespace amorisk {
 
@@ -30,8 +33,27 @@ FrmDisplay::FrmDisplay(QWidget *parent)
     setWindowTitle(QStringLiteral(AMORISK_TITLE));
     ui->mnuSep1->setSeparator(true);
     ui->mnuSep2->setSeparator(true);
-    // Take the style sheet's fonts now, so the long texts a reading writes
-    // are laid out once in their final font rather than again at show.
+    useClassicColours(this);
+    usePixelFonts(this);
+    // The row of tabs is the one part a palette and a font cannot draw as the
+    // layout shows it. Its style sheet stays on the tab bar alone: one on the
+    // tab control would cut its pages off from the window's fonts and colours.
+    ui->SSTab1->tabBar()->setPalette(classicPalette());
+    ui->SSTab1->tabBar()->setStyleSheet(
+            QStringLiteral("QTabBar::tab { color: %1; background-color: %2;"
+                           " border: 1px solid #808080; border-bottom: none;"
+                           " border-top-left-radius: 3px; border-top-right-radius: 3px;"
+                           " height: 17px; margin-top: 2px; padding: 0px 8px; }"
+                           "QTabBar::tab:selected { height: 19px; margin-top: 0px; }")
+                    .arg(QColor(themeColour).name(), classicPalette().color(QPalette::Button).name()));
+    ui->SSTab1->tabBar()->setDrawBase(false);
+    // The text boxes' frames take their colour from the theme background;
+    // their scroll bars keep the classic face.
+    for (QPlainTextEdit *box :
+         {ui->txtSunSignPositiveTraits, ui->txtSunSignNegativeTraits, ui->txtLoveProfile})
+        box->verticalScrollBar()->setPalette(classicPalette());
+    // Take the tab bar's style now, so the long texts a reading writes are
+    // laid out once in their final font rather than again at show.
     ensurePolished();
     fitAutoSizeCaptions(this);
 

@@ -38,15 +38,9 @@ FrmMain::FrmMain(QWidget *parent)
     // than left anonymous in the layout.
     ui->mnuFileSep1->setSeparator(true);
     ui->mnuFileSep2->setSeparator(true);
+    useClassicColours(this);
+    usePixelFonts(this);
     fitAutoSizeCaptions(this);
-    // The date lists take their colours from the palette: a style sheet rule
-    // on a combo box makes Qt 6.4 keep a little memory at every show.
-    for (QComboBox *list : {ui->cboDate, ui->cboMonth, ui->cboYear}) {
-        for (auto role : {QPalette::Base, QPalette::Button, QPalette::Window})
-            setRoleColour(list, role, QColor(0xFF, 0xFF, 0xFF));
-        for (auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
-            setRoleColour(list, role, QColor(0x5A, 0x23, 0xDC));
-    }
 
     // The window is exactly its menu bar over the fixed client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);

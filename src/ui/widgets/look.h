@@ -12,20 +12,26 @@ namespace amorisk {
 // per process to metric-compatible fonts from the distribution.
 void installFontSubstitutions();
 
+// The theme colour of the layouts, for the few places code paints with it.
+inline constexpr QRgb themeColour = 0xFF5A23DC;
+
+// The light scheme the layouts were drawn against: black text on the grey
+// button and window face, black on white in text boxes and lists.
+const QPalette &classicPalette();
+
+// Every colour the window's layout leaves at default becomes the classic one,
+// so a dark desktop scheme cannot mix with the colours the layout fixes.
+// Built once per kind of window and shared by its instances.
+void useClassicColours(QWidget *window);
+
+// Designer keeps whole points; the layouts' 8, 9, 10, 11, 14 and 18 pt are
+// the 11, 12, 13, 15, 19 and 24 pixel fonts they were measured in. Sets the
+// pixel size on every font the layout sets, and turns font merging off: every
+// character the windows show is in the fonts they name.
+void usePixelFonts(QWidget *window);
+
 // Fixed-size window without maximise or minimise button, centred on its screen.
 void fixWindowFrame(QWidget *window);
 void centreOnScreen(QWidget *window);
-
-// Fonts in pixels, so a layout measured in pixels keeps its proportions
-// whatever dots per inch the X server reports.
-void setPixelFont(QWidget *widget, const QString &family, int pixelSize, bool bold = false,
-                  bool underline = false);
-
-// Sets one colour role for every colour group of the widget's palette.
-void setRoleColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
-
-// Gives the widget the platform's own colours for the roles text boxes and
-// buttons paint with, whatever its container has set.
-void useSystemColours(QWidget *widget);
 
 } // namespace amorisk
