@@ -58,7 +58,10 @@ FrmDisplay::FrmDisplay(QWidget *parent)
     fitAutoSizeCaptions(this);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    // The bottom panel comes first in tab order but takes no focus.
+    // The bottom panel comes first in tab order but takes no focus. The
+    // layout orders only the pages' controls: creation order already puts
+    // cmdBack before the tab control, and ordering the tab control itself
+    // would tear the focus chain through its own descendants.
     ui->cmdBack->setFocus();
 
     connect(ui->cmdBack, &QPushButton::clicked, this, &FrmDisplay::cmdBack_Click);
