@@ -6,6 +6,7 @@
 #include "frmabout.h"
 #include "frmmain.h"
 #include "look.h"
+#include "tabstripstyle.h"
 #include "frmexitscreen.h"
 #include "modhelp.h"
 
@@ -35,25 +36,17 @@ FrmDisplay::FrmDisplay(QWidget *parent)
     ui->mnuSep2->setSeparator(true);
     useClassicColours(this);
     usePixelFonts(this);
-    // The row of tabs is the one part a palette and a font cannot draw as the
-    // layout shows it. Its style sheet stays on the tab bar alone: one on the
-    // tab control would cut its pages off from the window's fonts and colours.
-    ui->SSTab1->tabBar()->setPalette(classicPalette());
-    ui->SSTab1->tabBar()->setStyleSheet(
-            QStringLiteral("QTabBar::tab { color: %1; background-color: %2;"
-                           " border: 1px solid #808080; border-bottom: none;"
-                           " border-top-left-radius: 3px; border-top-right-radius: 3px;"
-                           " height: 17px; margin-top: 2px; padding: 0px 8px; }"
-                           "QTabBar::tab:selected { height: 19px; margin-top: 0px; }")
-                    .arg(QColor(themeColour).name(), classicPalette().color(QPalette::Button).name()));
+    // The row of tabs is the one part a palette and a font cannot draw as
+    // the layout shows it; one shared style draws it for every reading.
+    ui->SSTab1->tabBar()->setStyle(tabStripStyle());
     ui->SSTab1->tabBar()->setDrawBase(false);
     // The text boxes' frames take their colour from the theme background;
     // their scroll bars keep the classic face.
     for (QPlainTextEdit *box :
          {ui->txtSunSignPositiveTraits, ui->txtSunSignNegativeTraits, ui->txtLoveProfile})
         box->verticalScrollBar()->setPalette(classicPalette());
-    // Take the tab bar's style now, so the long texts a reading writes are
-    // laid out once in their final font rather than again at show.
+    // Polish now, so the long texts a reading writes are laid out once in
+    // their final font rather than again at show.
     ensurePolished();
     fitAutoSizeCaptions(this);
 
