@@ -124,6 +124,8 @@ inline void checkLook(QWidget *window, const LookRow &row)
     QCOMPARE(font.pixelSize(), row.pixelSize);
     QCOMPARE(font.bold(), row.bold);
     QCOMPARE(font.underline(), row.underline);
+    // Every character shown is in the named font: no search of other fonts.
+    QVERIFY(font.styleStrategy() & QFont::NoFontMerging);
     if (*row.foreground)
         QCOMPARE(w->palette().color(w->foregroundRole()), QColor(QLatin1String(row.foreground)));
     if (*row.background)
