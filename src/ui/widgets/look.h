@@ -12,6 +12,10 @@ namespace amorisk {
 // per process to metric-compatible fonts from the distribution.
 void installFontSubstitutions();
 
+// Fixed-size window without maximise or minimise button, centred on its screen.
+void fixWindowFrame(QWidget *window);
+void centreOnScreen(QWidget *window);
+
 // The theme colour of the layouts, for the few places code paints with it.
 inline constexpr QRgb themeColour = 0xFF5A23DC;
 
@@ -24,14 +28,10 @@ const QPalette &classicPalette();
 // Built once per kind of window and shared by its instances.
 void useClassicColours(QWidget *window);
 
-// Designer keeps whole points; the layouts' 8, 9, 10, 11, 14 and 18 pt are
-// the 11, 12, 13, 15, 19 and 24 pixel fonts they were measured in. Sets the
-// pixel size on every font the layout sets, and turns font merging off: every
-// character the windows show is in the fonts they name.
+// Designer keeps whole points: 8, 9, 10, 11, 14 and 18 pt in the forms stand
+// for the 11, 12, 13, 15, 19 and 24 pixel fonts the layouts were measured in
+// at 96 dots per inch, whatever the X server reports. Sets those pixel sizes
+// and turns font merging off: every character shown is in the font named.
 void usePixelFonts(QWidget *window);
-
-// Fixed-size window without maximise or minimise button, centred on its screen.
-void fixWindowFrame(QWidget *window);
-void centreOnScreen(QWidget *window);
 
 } // namespace amorisk
