@@ -6,21 +6,13 @@
 #include "signpicturelist.h"
 
 #include "ui_frmAbout.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QWindow>
 
 namespace amorisk {
-namespace {
-
-const QColor themeColour(0x5A, 0x23, 0xDC);
-const QColor linkRed(0xC0, 0x00, 0x00);
-const QColor buttonGrey(0xC0, 0xC0, 0xC0);
-const QString verdana = QStringLiteral("Verdana");
-
-} // namespace
-
 FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent), ui(new Ui::frmAbout)
 {
     installFontSubstitutions();
@@ -29,23 +21,12 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent), ui(new Ui::frmAbout)
     fixWindowFrame(this);
     ui->setupUi(this);
     setFixedSize(size());
+    // The layout holds the name alone; the version comes from the build.
+    setWindowTitle(QStringLiteral(AMORISK_TITLE));
+    ui->Label2->setText(QStringLiteral(AMORISK_TITLE));
 
-    setRoleColour(this, QPalette::Window, Qt::white);
-    setPixelFont(this, QStringLiteral("MS Sans Serif"), 11);
-
-    setPixelFont(ui->cmdOK, verdana, 11, true);
-    setRoleColour(ui->cmdOK, QPalette::Button, buttonGrey);
-    setRoleColour(ui->Line1, QPalette::WindowText, themeColour);
-
-    setPixelFont(ui->Label1, verdana, 11);
-    setPixelFont(ui->Label2, verdana, 13, true);
-    setPixelFont(ui->Label3, verdana, 11, true);
-    for (QLabel *caption : {ui->Label1, ui->Label2, ui->Label3})
-        setRoleColour(caption, QPalette::WindowText, themeColour);
-    for (LinkLabel *link : {ui->lblCoBrand, ui->lblHomePage}) {
-        setPixelFont(link, verdana, 11, true, true);
-        setRoleColour(link, QPalette::WindowText, linkRed);
-    }
+    useClassicColours(this);
+    usePixelFonts(this);
 
     // Auto-size captions: the size follows the text, so a link answers only
     // over its words.

@@ -6,14 +6,19 @@
 #include "frmabout.h"
 #include "frmmain.h"
 #include "look.h"
+#include "tabstripstyle.h"
 #include "frmexitscreen.h"
 #include "modhelp.h"
 #include "signpicturelist.h"
 
 #include "ui_frmDisplay.h"
+#include "version.h"
 
 #include <QCloseEvent>
 #include <QLayout>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTabBar>
 
 namespace amorisk {
 
@@ -26,10 +31,23 @@ FrmDisplay::FrmDisplay(QWidget *parent)
     // the native window and restyles every control.
     fixWindowFrame(this);
     ui->setupUi(this);
+    // The layout holds the name alone; the version comes from the build.
+    setWindowTitle(QStringLiteral(AMORISK_TITLE));
     ui->mnuSep1->setSeparator(true);
     ui->mnuSep2->setSeparator(true);
-    // Take the style sheet's fonts now, so the long texts a reading writes
-    // are laid out once in their final font rather than again at show.
+    useClassicColours(this);
+    usePixelFonts(this);
+    // The row of tabs is the one part a palette and a font cannot draw as
+    // the layout shows it; one shared style draws it for every reading.
+    ui->SSTab1->tabBar()->setStyle(tabStripStyle());
+    ui->SSTab1->tabBar()->setDrawBase(false);
+    // The text boxes' frames take their colour from the theme background;
+    // their scroll bars keep the classic face.
+    for (QPlainTextEdit *box :
+         {ui->txtSunSignPositiveTraits, ui->txtSunSignNegativeTraits, ui->txtLoveProfile})
+        box->verticalScrollBar()->setPalette(classicPalette());
+    // Polish now, so the long texts a reading writes are laid out once in
+    // their final font rather than again at show.
     ensurePolished();
     fitAutoSizeCaptions(this);
 
@@ -38,7 +56,10 @@ FrmDisplay::FrmDisplay(QWidget *parent)
     // shows its sharp copy.
     if (devicePixelRatioF() > 1)
         ui->picSunSign->setPixmap(SignPictureList().picture(11, devicePixelRatioF()));
-    // The bottom panel comes first in tab order but takes no focus.
+    // The bottom panel comes first in tab order but takes no focus. The
+    // layout orders only the pages' controls: creation order already puts
+    // cmdBack before the tab control, and ordering the tab control itself
+    // would tear the focus chain through its own descendants.
     ui->cmdBack->setFocus();
 
     connect(ui->cmdBack, &QPushButton::clicked, this, &FrmDisplay::cmdBack_Click);

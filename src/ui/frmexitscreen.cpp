@@ -25,12 +25,7 @@
 namespace amorisk {
 namespace {
 
-const QColor navy(0x00, 0x00, 0x80);
-const QColor downloadsYellow(0xFF, 0xFF, 0x00);
-const QColor linkBlue(0x00, 0x00, 0xC0);
-const QString verdana = QStringLiteral("Verdana");
-const QString msSansSerif = QStringLiteral("MS Sans Serif");
-const QString title = QStringLiteral("Amorisk v" AMORISK_VERSION);
+const QString title = QStringLiteral(AMORISK_TITLE);
 const QString programIcon = QStringLiteral(":/images/amorisk-32.png");
 
 const QString namePlaceholder = QStringLiteral("Your Name");
@@ -92,34 +87,14 @@ FrmExitScreen::FrmExitScreen(QWidget *parent) : QWidget(parent), ui(new Ui::frmE
     ui->setupUi(this);
     setFixedSize(size());
 
-    setRoleColour(this, QPalette::Window, Qt::white);
-    setPixelFont(this, msSansSerif, 11);
-
-    for (QWidget *frame : {ui->Frame6, ui->Frame2}) {
-        setPixelFont(frame, verdana, 13, true);
-        setRoleColour(frame, QPalette::Window, navy);
-        setRoleColour(frame, QPalette::WindowText, Qt::white);
-        // The etched border: light above and left, dark below and right.
-        setRoleColour(frame, QPalette::Light, Qt::white);
-        setRoleColour(frame, QPalette::Dark, QColor(0x80, 0x80, 0x80));
-    }
-
-    // Verdana's width at this size runs past the frame in the substitute
-    // font; its condensed cut keeps the link on one line inside the frame.
-    setPixelFont(ui->lblGoToHome, verdana, 12, true, true);
-    QFont goToHome = ui->lblGoToHome->font();
-    goToHome.setStretch(QFont::SemiCondensed);
-    ui->lblGoToHome->setFont(goToHome);
-    setRoleColour(ui->lblGoToHome, QPalette::WindowText, downloadsYellow);
-    setPixelFont(ui->Label3, verdana, 12);
-    setRoleColour(ui->Label3, QPalette::WindowText, Qt::white);
-    ui->Label3->setText(withParagraphBreaks(ui->Label3->text()));
-
+    useClassicColours(this);
+    usePixelFonts(this);
+    // The referral fields and button keep the classic colours inside the
+    // navy frame.
     const QList<QWidget *> boxes
             = {ui->txtName, ui->txtEmail, ui->txtMessage, ui->txtFriendName, ui->txtFriendEmail};
     for (QWidget *box : boxes) {
-        setPixelFont(box, msSansSerif, 11);
-        useSystemColours(box);
+        box->setPalette(classicPalette());
         box->installEventFilter(this);
     }
     // Short enough that the referral address always fits what the desktop
@@ -128,15 +103,14 @@ FrmExitScreen::FrmExitScreen(QWidget *parent) : QWidget(parent), ui(new Ui::frmE
         box->setMaxLength(web::maxBoxLength);
     connect(ui->txtMessage->document(), &QTextDocument::contentsChange, this,
             &FrmExitScreen::limitMessage);
-    setPixelFont(ui->cmdSubmit, verdana, 11, true);
-    useSystemColours(ui->cmdSubmit);
+    ui->cmdSubmit->setPalette(classicPalette());
 
-    setPixelFont(ui->Check1, verdana, 19);
-    setRoleColour(ui->Check1, QPalette::ButtonText, linkBlue);
-    setRoleColour(ui->picExitScreenIcon, QPalette::Window,
-                  ui->picExitScreenIcon->palette().color(QPalette::Base));
-    setPixelFont(ui->Label2, verdana, 13, true);
-    setPixelFont(ui->lblExitScreenCaption, msSansSerif, 24);
+    // Verdana's width at this size runs past the frame in the substitute
+    // font; its condensed cut keeps the link on one line inside the frame.
+    QFont goToHome = ui->lblGoToHome->font();
+    goToHome.setStretch(QFont::SemiCondensed);
+    ui->lblGoToHome->setFont(goToHome);
+    ui->Label3->setText(withParagraphBreaks(ui->Label3->text()));
 
     ui->lblGoToHome->adjustSize();
     ui->lblExitScreenCaption->adjustSize();

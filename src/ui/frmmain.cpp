@@ -14,6 +14,7 @@
 #include "modhelp.h"
 
 #include "ui_frmMain.h"
+#include "version.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -32,19 +33,15 @@ FrmMain::FrmMain(QWidget *parent)
     // the native window and restyles every control.
     fixWindowFrame(this);
     ui->setupUi(this);
+    // The layout holds the name alone; the version comes from the build.
+    setWindowTitle(QStringLiteral(AMORISK_TITLE));
     // Separators are named items of the menu, so they are made here rather
     // than left anonymous in the layout.
     ui->mnuFileSep1->setSeparator(true);
     ui->mnuFileSep2->setSeparator(true);
+    useClassicColours(this);
+    usePixelFonts(this);
     fitAutoSizeCaptions(this);
-    // The date lists take their colours from the palette: a style sheet rule
-    // on a combo box makes Qt 6.4 keep a little memory at every show.
-    for (QComboBox *list : {ui->cboDate, ui->cboMonth, ui->cboYear}) {
-        for (auto role : {QPalette::Base, QPalette::Button, QPalette::Window})
-            setRoleColour(list, role, QColor(0xFF, 0xFF, 0xFF));
-        for (auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
-            setRoleColour(list, role, QColor(0x5A, 0x23, 0xDC));
-    }
 
     // The window is exactly its menu bar over the fixed client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);

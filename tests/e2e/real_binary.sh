@@ -5,6 +5,7 @@
 # process with status 0.
 set -uo pipefail
 binary=$1
+version=${2:?the project version}
 work=$(mktemp -d)
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime HOME=$work/home
 mkdir -p "$XDG_CONFIG_HOME" "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -59,7 +60,7 @@ for n in $(seq 90 130); do
 done
 [ -n "${xvfb:-}" ] || { echo "FAIL - could not start Xvfb"; exit 1; }
 
-title='^Amorisk v1\.15$'
+title="^Amorisk v${version//./\\.}\$"
 conf=$XDG_CONFIG_HOME/amorisk/amorisk.conf
 today=$(date +%F)
 

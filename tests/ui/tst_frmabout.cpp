@@ -1,6 +1,7 @@
 #include "forms.h"
 #include "fakes.h"
 #include "frmabout.h"
+#include "frmmain.h"
 #include "pages.h"
 #include "windowcheck.h"
 
@@ -84,7 +85,7 @@ void TestFrmAbout::windowIsAFixedCentredDialog()
     FrmAbout *about = Forms::frmAbout();
 
     QCOMPARE(about->objectName(), QStringLiteral("frmAbout"));
-    QCOMPARE(about->windowTitle(), QStringLiteral("Amorisk v1.15"));
+    QCOMPARE(about->windowTitle(), QStringLiteral(AMORISK_TITLE));
     checkFixedSize(about, QSize(455, 258));
     QCOMPARE(about->windowType(), Qt::Dialog);
 
@@ -135,7 +136,7 @@ void TestFrmAbout::captionsReadAndFit_data()
     QTest::newRow("Label1") << "Amorisk describes the romantic astrology profile of a person under "
                                "the different zodiac sun signs."
                             << 270 << 290;
-    QTest::newRow("Label2") << "Amorisk v1.15" << 13 << 13;
+    QTest::newRow("Label2") << AMORISK_TITLE << 13 << 13;
     QTest::newRow("Label3") << "Home Business Opportunity." << 132 << 132;
     QTest::newRow("lblCoBrand") << "Click here for more details." << 28 << 28;
     QTest::newRow("lblHomePage") << "Click here to visit www.zenthari.com" << 46 << 46;
@@ -155,6 +156,11 @@ void TestFrmAbout::captionsReadAndFit()
     QVERIFY2(text.startsWith(opening), qPrintable(text));
     QVERIFY2(text.size() >= minLength && text.size() <= maxLength,
              qPrintable(QString::number(text.size())));
+    if (caption->objectName() == QLatin1String("Label3")) {
+        // The input window's full-branding offer without its link sentence.
+        const QString offer = in<QLabel>(Forms::frmMain(), "lblFullBrand")->text();
+        QCOMPARE(text + QStringLiteral(" Click here for more details."), offer);
+    }
     if (caption->wordWrap()) {
         QVERIFY2(caption->heightForWidth(caption->width()) <= caption->height(),
                  "wrapped text runs below its rectangle");

@@ -3,6 +3,7 @@
 #include "frmexitscreen.h"
 #include "modtellafriend.h"
 #include "pages.h"
+#include "version.h"
 #include "windowcheck.h"
 
 #include <QApplication>
@@ -187,9 +188,9 @@ void TestFrmExitScreen::loadingSetsTitleAndKeepsOnTop()
     FrmExitScreen *screen = Forms::frmExitScreen();
 
     QCOMPARE(screen->objectName(), QStringLiteral("frmExitScreen"));
-    QCOMPARE(screen->windowTitle(), QStringLiteral("Amorisk v1.15"));
+    QCOMPARE(screen->windowTitle(), QStringLiteral(AMORISK_TITLE));
     auto *caption = in<QLabel>(screen, "lblExitScreenCaption");
-    QCOMPARE(caption->text(), QStringLiteral("Amorisk v1.15"));
+    QCOMPARE(caption->text(), QStringLiteral(AMORISK_TITLE));
     QCOMPARE(caption->size(), caption->sizeHint());
     QVERIFY(screen->windowFlags() & Qt::WindowStaysOnTopHint);
     checkFixedSize(screen, QSize(741, 315));

@@ -2,6 +2,9 @@
 #include "windowcheck.h"
 
 #include "forms.h"
+#include "frmabout.h"
+#include "frmdisplay.h"
+#include "frmexitscreen.h"
 #include "frmmain.h"
 #include "pages.h"
 
@@ -78,6 +81,35 @@ const std::vector<LookRow> &mainLook()
             {"Label2", "Verdana", 11, true, false, "#ffffc0", ""},
     };
     return table;
+}
+
+// A dark desktop scheme as an application palette (qt6ct's "darker").
+QPalette darkPalette()
+{
+    const QRgb colours[] = {0xFFFFFFFF, 0xFF424245, 0xFF979797, 0xFF5E5C5B, 0xFF302F2E, 0xFF4A4947,
+                            0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFF3D3D3D, 0xFF222020, 0xFFE7E4E0,
+                            0xFF12608A, 0xFFF9F9F9, 0xFF0986D3, 0xFFA70B06, 0xFF5C5B5A, 0xFFFFFFFF,
+                            0xFF3F3F36, 0xFFFFFFFF, 0x80FFFFFF};
+    QPalette palette;
+    for (int role = 0; role < QPalette::NColorRoles; ++role)
+        palette.setColor(QPalette::ColorRole(role), QColor::fromRgba(colours[role]));
+    return palette;
+}
+
+QImage clientAreaOf(FormId id)
+{
+    TestServices services;
+    QWidget *window = nullptr;
+    switch (id) {
+    case FormId::frmMain: window = Forms::frmMain(); break;
+    case FormId::frmDisplay: window = Forms::frmDisplay(); break;
+    case FormId::frmAbout: window = Forms::frmAbout(); break;
+    case FormId::frmExitScreen: window = Forms::frmExitScreen(); break;
+    }
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window))
+        return QImage();
+    return clientArea(window)->grab().toImage();
 }
 
 QString frontOffer(FrmMain *window)
@@ -164,6 +196,26 @@ private slots:
         QVERIFY(!window->centralWidget()->rect().intersects(exit->geometry()));
         QVERIFY(exit->isVisible()); // outside the client area, yet still in the focus chain
         QCOMPARE(exit->text(), QStringLiteral("E&xit"));
+    }
+
+    void clientAreaIgnoresTheDesktopScheme_data()
+    {
+        QTest::addColumn<FormId>("window");
+        QTest::newRow("frmMain") << FormId::frmMain;
+        QTest::newRow("frmDisplay") << FormId::frmDisplay;
+        QTest::newRow("frmAbout") << FormId::frmAbout;
+        QTest::newRow("frmExitScreen") << FormId::frmExitScreen;
+    }
+    void clientAreaIgnoresTheDesktopScheme()
+    {
+        QFETCH(FormId, window);
+        const QImage light = clientAreaOf(window);
+        const QPalette before = QApplication::palette();
+        QApplication::setPalette(darkPalette());
+        const QImage dark = clientAreaOf(window);
+        QApplication::setPalette(before);
+        QVERIFY(!light.isNull());
+        QCOMPARE(dark, light);
     }
 
     void programIcon()

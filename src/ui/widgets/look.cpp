@@ -1,11 +1,14 @@
 #include "look.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QFont>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStringList>
 #include <QWidget>
+
+#include <iterator>
 
 namespace amorisk {
 
@@ -44,32 +47,71 @@ void centreOnScreen(QWidget *window)
     window->move(frame.topLeft());
 }
 
-void setPixelFont(QWidget *widget, const QString &family, int pixelSize, bool bold, bool underline)
+const QPalette &classicPalette()
 {
-    QFont font(family);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    font.setUnderline(underline);
-    widget->setFont(font);
+    static const QPalette palette = [] {
+        // Role by role as QPalette::ColorRole counts them, Window and Button
+        // the grey face.
+        static const QRgb normal[] = {
+                0xFF000000, 0xFFEFEFEF, 0xFFFFFFFF, 0xFFCACACA, 0xFF9F9F9F, 0xFFB8B8B8,
+                0xFF000000, 0xFFFFFFFF, 0xFF000000, 0xFFFFFFFF, 0xFFEFEFEF, 0xFF767676,
+                0xFF308CC6, 0xFFFFFFFF, 0xFF0000FF, 0xFFFF00FF, 0xFFF7F7F7, 0xFF000000,
+                0xFFFFFFDC, 0xFF000000, 0x80000000};
+        static const QRgb disabled[] = {
+                0xFFBEBEBE, 0xFFEFEFEF, 0xFFFFFFFF, 0xFFCACACA, 0xFFBEBEBE, 0xFFB8B8B8,
+                0xFFBEBEBE, 0xFFFFFFFF, 0xFFBEBEBE, 0xFFEFEFEF, 0xFFEFEFEF, 0xFFB1B1B1,
+                0xFF919191, 0xFFFFFFFF, 0xFF0000FF, 0xFFFF00FF, 0xFFF7F7F7, 0xFF000000,
+                0xFFFFFFDC, 0xFF000000, 0x80000000};
+        static_assert(std::size(normal) == QPalette::NColorRoles);
+        QPalette p;
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            p.setColor(QPalette::Active, r, QColor::fromRgba(normal[role]));
+            p.setColor(QPalette::Inactive, r, QColor::fromRgba(normal[role]));
+            p.setColor(QPalette::Disabled, r, QColor::fromRgba(disabled[role]));
+        }
+        return p;
+    }();
+    return palette;
 }
 
-void setRoleColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+void useClassicColours(QWidget *window)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
-void useSystemColours(QWidget *widget)
-{
-    const QPalette system = QApplication::palette(widget);
-    QPalette palette = widget->palette();
-    for (const auto role : {QPalette::Base, QPalette::Text, QPalette::Window, QPalette::WindowText,
-                            QPalette::Button, QPalette::ButtonText}) {
-        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-            palette.setColor(group, role, system.color(group, role));
+    // The window's own palette from its layout is the same for every
+    // instance of a kind, so the merged palette is kept per class.
+    static QHash<const QMetaObject *, QPalette> merged;
+    auto found = merged.constFind(window->metaObject());
+    if (found == merged.constEnd()) {
+        const QPalette own = window->palette();
+        QPalette palette = classicPalette();
+        for (int group = 0; group < QPalette::NColorGroups; ++group) {
+            for (int role = 0; role < QPalette::NColorRoles; ++role) {
+                const auto g = static_cast<QPalette::ColorGroup>(group);
+                const auto r = static_cast<QPalette::ColorRole>(role);
+                if (own.isBrushSet(g, r))
+                    palette.setBrush(g, r, own.brush(g, r));
+            }
+        }
+        found = merged.insert(window->metaObject(), palette);
     }
-    widget->setPalette(palette);
+    window->setPalette(*found);
+}
+
+void usePixelFonts(QWidget *window)
+{
+    QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    widgets.prepend(window);
+    // Parents before children: a child that sets only, say, bold then
+    // inherits its parent's pixel size.
+    for (QWidget *widget : std::as_const(widgets)) {
+        if (!widget->testAttribute(Qt::WA_SetFont))
+            continue;
+        QFont font = widget->font();
+        if (font.pointSizeF() > 0)
+            font.setPixelSize(qRound(font.pointSizeF() * 96 / 72));
+        font.setStyleStrategy(QFont::NoFontMerging);
+        widget->setFont(font);
+    }
 }
 
 } // namespace amorisk

@@ -16,16 +16,22 @@ void installFontSubstitutions();
 void fixWindowFrame(QWidget *window);
 void centreOnScreen(QWidget *window);
 
-// Fonts in pixels, so a layout measured in pixels keeps its proportions
-// whatever dots per inch the X server reports.
-void setPixelFont(QWidget *widget, const QString &family, int pixelSize, bool bold = false,
-                  bool underline = false);
+// The theme colour of the layouts, for the few places code paints with it.
+inline constexpr QRgb themeColour = 0xFF5A23DC;
 
-// Sets one colour role for every colour group of the widget's palette.
-void setRoleColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
+// The light scheme the layouts were drawn against: black text on the grey
+// button and window face, black on white in text boxes and lists.
+const QPalette &classicPalette();
 
-// Gives the widget the platform's own colours for the roles text boxes and
-// buttons paint with, whatever its container has set.
-void useSystemColours(QWidget *widget);
+// Every colour the window's layout leaves at default becomes the classic one,
+// so a dark desktop scheme cannot mix with the colours the layout fixes.
+// Built once per kind of window and shared by its instances.
+void useClassicColours(QWidget *window);
+
+// Designer keeps whole points: 8, 9, 10, 11, 14 and 18 pt in the forms stand
+// for the 11, 12, 13, 15, 19 and 24 pixel fonts the layouts were measured in
+// at 96 dots per inch, whatever the X server reports. Sets those pixel sizes
+// and turns font merging off: every character shown is in the font named.
+void usePixelFonts(QWidget *window);
 
 } // namespace amorisk

@@ -4,9 +4,10 @@
 
 namespace amorisk {
 
-// A push button whose caption wraps onto further lines when it is wider than
-// the button, as the layouts' graphical buttons expect; QPushButton would
-// clip it instead.
+// The layouts' graphical push button: its own background colour with a
+// two-pixel raised edge (sunken while pressed), and a caption that wraps onto
+// further lines when it is wider than the button, where QPushButton would
+// clip it.
 class WrapButton : public QPushButton
 {
     Q_OBJECT
