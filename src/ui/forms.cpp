@@ -18,6 +18,7 @@ namespace {
 struct Slot
 {
     QPointer<QWidget> window;
+    Form *form = nullptr;
     bool unloading = false;
 };
 
@@ -26,41 +27,33 @@ std::vector<FormId> g_loadOrder;
 bool g_ended = false;
 std::function<void(int)> g_ender;
 
+template<typename Window>
+Form *make()
+{
+    return new Window;
+}
+
+// In FormId order.
+constexpr std::array<Form *(*)(), 4> g_makers
+        = {make<FrmMain>, make<FrmDisplay>, make<FrmAbout>, make<FrmExitScreen>};
+
 Slot &slotOf(FormId id)
 {
     return g_slots[static_cast<std::size_t>(id)];
 }
 
-template <typename Form>
 Form *load(FormId id)
 {
     Slot &slot = slotOf(id);
     if (slot.window)
-        return static_cast<Form *>(slot.window.data());
-    auto *form = new Form;
-    slot.window = form;
+        return slot.form;
+    Form *form = g_makers[static_cast<std::size_t>(id)]();
+    slot.window = form->widget();
+    slot.form = form;
     slot.unloading = false;
     g_loadOrder.push_back(id);
-    if constexpr (std::is_same_v<Form, FrmMain> || std::is_same_v<Form, FrmExitScreen>)
-        form->Form_Load();
+    form->Form_Load();
     return form;
-}
-
-void runUnloadHandler(FormId id, QWidget *window)
-{
-    switch (id) {
-    case FormId::frmMain:
-        static_cast<FrmMain *>(window)->Form_Unload();
-        break;
-    case FormId::frmDisplay:
-        static_cast<FrmDisplay *>(window)->Form_Unload();
-        break;
-    case FormId::frmExitScreen:
-        static_cast<FrmExitScreen *>(window)->Form_Unload();
-        break;
-    case FormId::frmAbout:
-        break;
-    }
 }
 
 void forget(FormId id)
@@ -68,6 +61,7 @@ void forget(FormId id)
     g_loadOrder.erase(std::remove(g_loadOrder.begin(), g_loadOrder.end(), id), g_loadOrder.end());
     Slot &slot = slotOf(id);
     slot.window = nullptr;
+    slot.form = nullptr;
     slot.unloading = false;
 }
 
@@ -88,22 +82,22 @@ namespace Forms {
 
 FrmMain *frmMain()
 {
-    return load<FrmMain>(FormId::frmMain);
+    return static_cast<FrmMain *>(load(FormId::frmMain));
 }
 
 FrmDisplay *frmDisplay()
 {
-    return load<FrmDisplay>(FormId::frmDisplay);
+    return static_cast<FrmDisplay *>(load(FormId::frmDisplay));
 }
 
 FrmAbout *frmAbout()
 {
-    return load<FrmAbout>(FormId::frmAbout);
+    return static_cast<FrmAbout *>(load(FormId::frmAbout));
 }
 
 FrmExitScreen *frmExitScreen()
 {
-    return load<FrmExitScreen>(FormId::frmExitScreen);
+    return static_cast<FrmExitScreen *>(load(FormId::frmExitScreen));
 }
 
 bool isLoaded(FormId id)
@@ -123,7 +117,7 @@ void unload(FormId id)
         return;
     slot.unloading = true;
     QPointer<QWidget> window = slot.window;
-    runUnloadHandler(id, window);
+    slot.form->Form_Unload();
     // The handler may have ended the application, which does not bring this
     // window back; finish the unload either way.
     forget(id);

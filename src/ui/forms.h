@@ -14,6 +14,17 @@ class FrmExitScreen;
 
 enum class FormId { frmMain, frmDisplay, frmAbout, frmExitScreen };
 
+// What the registry asks of every window: the widget itself, its load step
+// and its unload handler (both empty unless the window has one).
+class Form
+{
+public:
+    virtual ~Form() = default;
+    virtual QWidget *widget() = 0;
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+};
+
 // The four windows by name. Each exists at most once; touching it through its
 // accessor loads it (builds it from its layout and runs its load step) when it
 // is not loaded, and unloading runs its unload handler and destroys it, so the

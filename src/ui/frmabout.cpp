@@ -20,12 +20,8 @@ const QString verdana = QStringLiteral("Verdana");
 
 } // namespace
 
-FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent), ui(new Ui::frmAbout)
+FrmAbout::FrmAbout() : FormWindow(FormId::frmAbout), ui(std::make_unique<Ui::frmAbout>())
 {
-    installFontSubstitutions();
-    // Window flags before the controls exist: changing them later rebuilds
-    // the native window and restyles every control.
-    fixWindowFrame(this);
     ui->setupUi(this);
     setFixedSize(size());
 
@@ -59,10 +55,7 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent), ui(new Ui::frmAbout)
     connect(ui->lblHomePage, &LinkLabel::clicked, this, &FrmAbout::lblHomePage_Click);
 }
 
-FrmAbout::~FrmAbout()
-{
-    delete ui;
-}
+FrmAbout::~FrmAbout() = default;
 
 void FrmAbout::cmdOK_Click()
 {
@@ -85,18 +78,8 @@ void FrmAbout::reject()
     cmdOK_Click();
 }
 
-void FrmAbout::closeEvent(QCloseEvent *event)
+void FrmAbout::placeOnFirstShow()
 {
-    event->ignore();
-    cmdOK_Click();
-}
-
-void FrmAbout::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (m_placed)
-        return;
-    m_placed = true;
     // Belonging to the window it was opened from keeps the about window out
     // of the taskbar and above its owner.
     QWidget *owner = QApplication::activeWindow();

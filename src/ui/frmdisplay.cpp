@@ -16,14 +16,10 @@
 
 namespace amorisk {
 
-FrmDisplay::FrmDisplay(QWidget *parent)
-    : QMainWindow(parent)
-    , ui(new Ui::frmDisplay)
+FrmDisplay::FrmDisplay()
+    : FormWindow(FormId::frmDisplay)
+    , ui(std::make_unique<Ui::frmDisplay>())
 {
-    installFontSubstitutions();
-    // Window flags before the controls exist: changing them later rebuilds
-    // the native window and restyles every control.
-    fixWindowFrame(this);
     ui->setupUi(this);
     ui->mnuSep1->setSeparator(true);
     ui->mnuSep2->setSeparator(true);
@@ -40,20 +36,10 @@ FrmDisplay::FrmDisplay(QWidget *parent)
     connect(ui->mnuBack, &QAction::triggered, this, &FrmDisplay::cmdBack_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &FrmDisplay::mnuExit_Click);
     connect(ui->mnuAbout, &QAction::triggered, this, &FrmDisplay::mnuAbout_Click);
-    connect(ui->Label61, &LinkLabel::clicked, this, &FrmDisplay::Label61_Click);
-    connect(ui->lblCobrand, &LinkLabel::clicked, this, &FrmDisplay::lblCobrand_Click);
-    connect(ui->lblFullBrand, &LinkLabel::clicked, this, &FrmDisplay::lblFullBrand_Click);
-    connect(ui->mnuOnline, &QAction::triggered, this, &FrmDisplay::mnuOnline_Click);
-    connect(ui->mnuVisit, &QAction::triggered, this, &FrmDisplay::mnuVisit_Click);
-    connect(ui->mnuUpdate, &QAction::triggered, this, &FrmDisplay::mnuUpdate_Click);
-    connect(ui->mnuDonate, &QAction::triggered, this, &FrmDisplay::mnuDonate_Click);
-    connect(ui->mnumakemoney, &QAction::triggered, this, &FrmDisplay::mnumakemoney_Click);
+    connectSharedLinks(this);
 }
 
-FrmDisplay::~FrmDisplay()
-{
-    delete ui;
-}
+FrmDisplay::~FrmDisplay() = default;
 
 void FrmDisplay::Form_Unload()
 {
@@ -79,21 +65,6 @@ void FrmDisplay::setProfile(const reading::SignProfile &row, const QPixmap &pict
     ui->txtLoveProfile->setPlainText(QLatin1String(row.romanceProfile));
 }
 
-void FrmDisplay::closeEvent(QCloseEvent *event)
-{
-    event->ignore();
-    Forms::unload(FormId::frmDisplay);
-}
-
-void FrmDisplay::showEvent(QShowEvent *event)
-{
-    QMainWindow::showEvent(event);
-    if (!m_centred) {
-        m_centred = true;
-        centreOnScreen(this);
-    }
-}
-
 void FrmDisplay::cmdBack_Click()
 {
     Forms::frmMain()->show();
@@ -110,46 +81,6 @@ void FrmDisplay::mnuExit_Click()
 void FrmDisplay::mnuAbout_Click()
 {
     Forms::frmAbout()->exec();
-}
-
-void FrmDisplay::Label61_Click()
-{
-    OpenHomePage();
-}
-
-void FrmDisplay::lblCobrand_Click()
-{
-    OpenCoBrandPage();
-}
-
-void FrmDisplay::lblFullBrand_Click()
-{
-    OpenFullyBrandedPage();
-}
-
-void FrmDisplay::mnuOnline_Click()
-{
-    OpenHelpPage();
-}
-
-void FrmDisplay::mnuVisit_Click()
-{
-    OpenHomePage();
-}
-
-void FrmDisplay::mnuUpdate_Click()
-{
-    CheckForUpdate();
-}
-
-void FrmDisplay::mnuDonate_Click()
-{
-    OpenDonatePage();
-}
-
-void FrmDisplay::mnumakemoney_Click()
-{
-    OpenFullyBrandedPage();
 }
 
 } // namespace amorisk

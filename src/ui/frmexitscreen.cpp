@@ -81,12 +81,9 @@ void refuseSpace(QWidget *box, QChar &typed)
 
 } // namespace
 
-FrmExitScreen::FrmExitScreen(QWidget *parent) : QWidget(parent), ui(new Ui::frmExitScreen)
+FrmExitScreen::FrmExitScreen()
+    : FormWindow(FormId::frmExitScreen), ui(std::make_unique<Ui::frmExitScreen>())
 {
-    installFontSubstitutions();
-    // Window flags before the controls exist: changing them later rebuilds
-    // the native window and restyles every control.
-    fixWindowFrame(this);
     ui->setupUi(this);
     setFixedSize(size());
 
@@ -142,10 +139,7 @@ FrmExitScreen::FrmExitScreen(QWidget *parent) : QWidget(parent), ui(new Ui::frmE
     connect(ui->lblGoToHome, &LinkLabel::clicked, this, &FrmExitScreen::lblGoToHome_Click);
 }
 
-FrmExitScreen::~FrmExitScreen()
-{
-    delete ui;
-}
+FrmExitScreen::~FrmExitScreen() = default;
 
 void FrmExitScreen::Form_Load()
 {
@@ -312,22 +306,7 @@ bool FrmExitScreen::eventFilter(QObject *watched, QEvent *event)
                 return true;
         }
     }
-    return QWidget::eventFilter(watched, event);
-}
-
-void FrmExitScreen::closeEvent(QCloseEvent *event)
-{
-    event->ignore();
-    Forms::unload(FormId::frmExitScreen);
-}
-
-void FrmExitScreen::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (m_placed)
-        return;
-    m_placed = true;
-    centreOnScreen(this);
+    return FormWindow::eventFilter(watched, event);
 }
 
 } // namespace amorisk
