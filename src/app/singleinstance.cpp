@@ -1,22 +1,43 @@
 #include "singleinstance.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace amorisk {
 
-SingleInstance::SingleInstance(const QString &lockPath) : m_lock(lockPath)
+SingleInstance::SingleInstance(const QString &lockPath) : m_path(lockPath) {}
+
+SingleInstance::~SingleInstance()
 {
-    // Held as long as the program runs, so age never makes it stale; only a
-    // dead owner does.
-    m_lock.setStaleLockTime(0);
+    // The file stays: removing it would let a start that opened it a moment
+    // ago lock a file no later start can see.
+    if (m_fd >= 0)
+        ::close(m_fd);
 }
 
 bool SingleInstance::acquire()
 {
-    if (m_lock.tryLock(0))
+    if (m_fd >= 0)
         return true;
-    return m_lock.error() != QLockFile::LockFailedError;
+    // An flock on a file that is never written: nothing to sync to disk,
+    // and no content a power cut could leave half written. Close-on-exec, so
+    // a browser we start does not keep holding it after we end.
+    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return true;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        m_fd = fd;
+        return true;
+    }
+    const bool heldByAnother = errno == EWOULDBLOCK;
+    ::close(fd);
+    return !heldByAnother;
 }
 
 QString SingleInstance::defaultLockPath()

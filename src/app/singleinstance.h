@@ -1,16 +1,19 @@
 #pragma once
 
-#include <QLockFile>
 #include <QString>
 
 namespace amorisk {
 
-// One running program per user. The lock is held for the whole run; a lock
-// left by a process that died is recognised as stale and taken over.
+// One running program per user. The lock is held for the whole run; the
+// kernel drops it when the process ends, however it ends, so a lock of a
+// process that died never refuses a start.
 class SingleInstance
 {
 public:
     explicit SingleInstance(const QString &lockPath = defaultLockPath());
+    ~SingleInstance();
+    SingleInstance(const SingleInstance &) = delete;
+    SingleInstance &operator=(const SingleInstance &) = delete;
 
     // False only when another live process of ours holds the lock. Any other
     // failure (no writable folder) lets the program run rather than lock the
@@ -20,7 +23,8 @@ public:
     static QString defaultLockPath();
 
 private:
-    QLockFile m_lock;
+    QString m_path;
+    int m_fd = -1;
 };
 
 } // namespace amorisk
