@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
@@ -94,10 +95,20 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (!m_target.isEmpty() && event->type() == QEvent::Paint
-            && watched->objectName() == m_target) {
+        // The window's first paint, or the expose that paints it (a window
+        // shown again unchanged is only flushed): the window is on screen
+        // once that event has been handled.
+        const bool onScreen = event->type() == QEvent::Paint
+                             || (event->type() == QEvent::Expose
+                                 && static_cast<QWindow *>(watched)->isExposed());
+        if (!m_target.isEmpty() && onScreen
+            && (watched->objectName() == m_target
+                || watched->objectName() == m_target + QLatin1String("Window"))) {
             m_target.clear();
             // Queued: runs once the whole window has been painted and flushed.
+            // Application filters see events before the program's own, so
+            // this runs before any idle work the program queues on the same
+            // event.
             QMetaObject::invokeMethod(this, [this] { painted(); }, Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, event);

@@ -22,6 +22,8 @@ bool startUp(SingleInstance &instance)
     FrmMain *main = Forms::frmMain();
     main->show();
     main->CoBrand_Randomize();
+    // The first reading's window is built while the user types the names.
+    Forms::prepareAfterPaint(FormId::frmDisplay, main);
     return true;
 }
 

@@ -23,6 +23,12 @@ const LinkRow sharedLinks[] = {
 
 } // namespace
 
+const QIcon &programIcon()
+{
+    static const QIcon icon(QStringLiteral(":/images/amorisk-32.png"));
+    return icon;
+}
+
 void connectSharedLinks(QWidget *window)
 {
     for (const LinkRow &row : sharedLinks) {

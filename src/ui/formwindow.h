@@ -4,6 +4,7 @@
 #include "look.h"
 
 #include <QCloseEvent>
+#include <QIcon>
 #include <QShowEvent>
 
 namespace amorisk {
@@ -46,6 +47,9 @@ private:
     FormId m_id;
     bool m_placed = false;
 };
+
+// The program icon, one object for every window.
+const QIcon &programIcon();
 
 // Connects the captions and menu commands that the input and the reading
 // window share to their link routines.

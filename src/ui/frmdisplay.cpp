@@ -43,7 +43,12 @@ FrmDisplay::~FrmDisplay() = default;
 
 void FrmDisplay::Form_Unload()
 {
-    Forms::frmExitScreen()->show();
+    // Back hides the exit screen again straight after; showing it in between
+    // would only map and unmap a window. Loading it is what remains.
+    if (m_goingBack)
+        Forms::frmExitScreen();
+    else
+        Forms::frmExitScreen()->show();
 }
 
 void FrmDisplay::setSunSign(const QString &name)
@@ -67,9 +72,15 @@ void FrmDisplay::setProfile(const reading::SignProfile &row, const QPixmap &pict
 
 void FrmDisplay::cmdBack_Click()
 {
-    Forms::frmMain()->show();
+    FrmMain *main = Forms::frmMain();
+    // This window is deleted, and the next reading's window built, once the
+    // input window has painted: the user does not wait for either.
+    Forms::deleteAfterPaint(FormId::frmDisplay, main);
+    m_goingBack = true;
+    main->show();
     Forms::unload(FormId::frmDisplay);
-    // Unloading showed the exit screen; Back is not leaving the program.
+    Forms::prepareAfterPaint(FormId::frmDisplay, main);
+    // Back is not leaving the program: the exit screen stays hidden.
     Forms::frmExitScreen()->hide();
 }
 

@@ -34,6 +34,7 @@ private:
     void mnuAbout_Click();
 
     std::unique_ptr<Ui::frmDisplay> ui;
+    bool m_goingBack = false;
 };
 
 } // namespace amorisk

@@ -29,7 +29,6 @@ const QColor linkBlue(0x00, 0x00, 0xC0);
 const QString verdana = QStringLiteral("Verdana");
 const QString msSansSerif = QStringLiteral("MS Sans Serif");
 const QString title = QStringLiteral("Amorisk v" AMORISK_VERSION);
-const QString programIcon = QStringLiteral(":/images/amorisk-32.png");
 
 const QString namePlaceholder = QStringLiteral("Your Name");
 const QString emailPlaceholder = QStringLiteral("Your Email Address");
@@ -147,9 +146,8 @@ void FrmExitScreen::Form_Load()
     ui->lblExitScreenCaption->setText(title);
     ui->lblExitScreenCaption->adjustSize();
 
-    const QIcon icon(programIcon);
-    setWindowIcon(icon);
-    ui->picExitScreenIcon->setPixmap(icon.pixmap(32, 32));
+    setWindowIcon(programIcon());
+    ui->picExitScreenIcon->setPixmap(programIcon().pixmap(32, 32));
 
     seedRandomFromClock();
     const double r = services().random->next();
