@@ -18,7 +18,9 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    amorisk::DisplayOpening opening;
     QApplication app(argc, argv);
+    opening.done();
     QApplication::setApplicationName(QStringLiteral("Amorisk"));
     QApplication::setApplicationVersion(QStringLiteral(AMORISK_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("com.zenthari.Amorisk"));
