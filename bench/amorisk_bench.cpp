@@ -21,6 +21,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <ctime>
 #include <vector>
@@ -145,8 +146,15 @@ private:
 
     void reading()
     {
-        if (m_cycle == warmUpCycles)
-            m_rssBefore = statusKb("VmRSS:");
+        if (m_cycle == warmUpCycles && m_rssBefore == 0) {
+            // Sampled as at the end: once the idle work of the last Back is done.
+            QTimer::singleShot(50, this, [this] {
+                m_rssBefore = statusKb("VmRSS:");
+                m_partsBefore = {statusKb("RssAnon:"), statusKb("RssFile:"), statusKb("RssShmem:")};
+                reading();
+            });
+            return;
+        }
         if (m_cycle == warmUpCycles + grownCycles) {
             finish();
             return;
@@ -195,6 +203,10 @@ private:
                         percentile(m_backMs, 0.95));
             std::printf("growth_kb %ld\nreading_windows_alive %d\n", after - m_rssBefore,
                         displays);
+            std::printf("growth_anon_kb %ld\ngrowth_file_kb %ld\ngrowth_shmem_kb %ld\n",
+                        statusKb("RssAnon:") - m_partsBefore[0],
+                        statusKb("RssFile:") - m_partsBefore[1],
+                        statusKb("RssShmem:") - m_partsBefore[2]);
             std::fflush(stdout);
             QCoreApplication::exit(0);
         });
@@ -209,6 +221,7 @@ private:
     int m_timed;
     int m_cycle = 0;
     long m_rssBefore = 0;
+    std::array<long, 3> m_partsBefore{};
     double m_lastMs = 0;
     long long m_started = 0;
     QString m_target;

@@ -85,6 +85,35 @@ private:
     std::vector<std::function<void()>> m_steps;
 };
 
+// Calls a step once, after the first key or mouse press in a window.
+class FirstInput : public QObject
+{
+public:
+    FirstInput(QWidget *window, std::function<void()> step)
+        : m_window(window), m_step(std::move(step))
+    {
+        qApp->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const bool input = event->type() == QEvent::KeyPress
+                           || event->type() == QEvent::MouseButtonPress;
+        if (input && m_window && watched->isWidgetType()
+            && (watched == m_window || m_window->isAncestorOf(static_cast<QWidget *>(watched)))) {
+            qApp->removeEventFilter(this);
+            // Queued: the key or click is handled first.
+            QMetaObject::invokeMethod(qApp, m_step, Qt::QueuedConnection);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_window;
+    std::function<void()> m_step;
+};
+
 struct Slot
 {
     QPointer<QWidget> window;
@@ -99,6 +128,7 @@ std::array<Slot, 4> g_slots;
 std::vector<FormId> g_loadOrder;
 std::vector<QPointer<AfterPaint>> g_waiting;
 std::vector<QPointer<QWidget>> g_retired;
+std::vector<QPointer<QObject>> g_waitingForInput;
 bool g_ended = false;
 std::function<void(int)> g_ender;
 
@@ -288,6 +318,11 @@ void prepareAfterPaint(FormId id, QWidget *shown)
     afterPaintOf(shown)->then([id] { prepare(id); });
 }
 
+void prepareOnFirstInput(FormId id, QWidget *window)
+{
+    g_waitingForInput.emplace_back(new FirstInput(window, [id] { prepare(id); }));
+}
+
 void deleteAfterPaint(FormId id, QWidget *shown)
 {
     slotOf(id).deleteAfter = afterPaintOf(shown);
@@ -303,6 +338,9 @@ void destroyAll()
     for (const auto &waiting : g_waiting)
         delete waiting.data();
     g_waiting.clear();
+    for (const auto &waiting : g_waitingForInput)
+        delete waiting.data();
+    g_waitingForInput.clear();
     const auto order = g_loadOrder;
     for (FormId id : order) {
         QPointer<QWidget> window = slotOf(id).window;

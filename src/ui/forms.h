@@ -48,6 +48,9 @@ void unload(FormId id);
 void prepare(FormId id);
 // Prepares the window once `shown` has painted, so the user never waits for it.
 void prepareAfterPaint(FormId id, QWidget *shown);
+// Prepares the window after the first key or mouse press in `window`: while
+// the user starts typing, not while the program starts.
+void prepareOnFirstInput(FormId id, QWidget *window);
 // The next unload of the window hides it at once but deletes it only once
 // `shown` has painted: the window the user goes to appears first.
 void deleteAfterPaint(FormId id, QWidget *shown);
