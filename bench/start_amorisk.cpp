@@ -1,18 +1,27 @@
-// The program's own start-up, as main() runs it, with a probe on the input window.
+// The program's own start-up, as main() runs it (display check included),
+// with a probe on the input window.
 #include "probe.h"
 
+#include "displaycheck.h"
 #include "forms.h"
 #include "realservices.h"
 #include "singleinstance.h"
 #include "startup.h"
+#include "version.h"
 #include "look.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    if (!amorisk::missingDisplayReason().isEmpty())
+        return 1;
+    amorisk::DisplayOpening opening;
     QApplication app(argc, argv);
+    opening.done();
     QApplication::setApplicationName(QStringLiteral("Amorisk"));
+    QApplication::setApplicationVersion(QStringLiteral(AMORISK_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("com.zenthari.Amorisk"));
     QApplication::setQuitOnLastWindowClosed(false);
     amorisk::installFontSubstitutions();
     amorisk::RealServices services;

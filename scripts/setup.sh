@@ -10,6 +10,7 @@ packages=(
   xdg-utils
   xvfb xauth x11-utils
   desktop-file-utils appstream dpkg-dev file xdotool lintian
+  dbus-daemon at-spi2-core
 )
 
 missing=()

@@ -24,7 +24,9 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    amorisk::DisplayOpening opening;
     QApplication app(argc, argv);
+    opening.done();
     QApplication::setApplicationName(QStringLiteral("Amorisk"));
     QApplication::setApplicationVersion(amorisk::programVersion());
     QApplication::setDesktopFileName(QStringLiteral("com.zenthari.Amorisk"));

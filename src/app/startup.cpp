@@ -29,6 +29,10 @@ bool startUp(SingleInstance &instance, RaiseChannel *raise)
     FrmMain *main = Forms::frmMain();
     main->show();
     main->CoBrand_Randomize();
+    // The first reading's window is built once the user starts on the
+    // entries: there are two names to type before a reading can be asked
+    // for, and the start itself stays as light as it can be.
+    Forms::prepareOnFirstInput(FormId::frmDisplay, main);
     return true;
 }
 

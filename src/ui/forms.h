@@ -14,6 +14,17 @@ class FrmExitScreen;
 
 enum class FormId { frmMain, frmDisplay, frmAbout, frmExitScreen };
 
+// What the registry asks of every window: the widget itself, its load step
+// and its unload handler (both empty unless the window has one).
+class Form
+{
+public:
+    virtual ~Form() = default;
+    virtual QWidget *widget() = 0;
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+};
+
 // The four windows by name. Each exists at most once; touching it through its
 // accessor loads it (builds it from its layout and runs its load step) when it
 // is not loaded, and unloading runs its unload handler and destroys it, so the
@@ -30,10 +41,24 @@ bool isLoaded(FormId id);
 QWidget *loadedWindow(FormId id);
 // Ignored for a window that is not loaded or whose unload is under way.
 void unload(FormId id);
+
+// Builds the window, its native window included, without loading it: it
+// does not count as loaded and its load step has not run, but the next use
+// takes it instead of building one. Nothing if it is loaded or prepared.
+void prepare(FormId id);
+// Prepares the window once `shown` has painted, so the user never waits for it.
+void prepareAfterPaint(FormId id, QWidget *shown);
+// Prepares the window after the first key or mouse press in `window`: while
+// the user starts typing, not while the program starts.
+void prepareOnFirstInput(FormId id, QWidget *window);
+// The next unload of the window hides it at once but deletes it only once
+// `shown` has painted: the window the user goes to appears first.
+void deleteAfterPaint(FormId id, QWidget *shown);
 std::vector<FormId> loadOrder();
 
-// Destroys whatever is still loaded without running unload handlers; for the
-// very end of main() and for tests that start each case from nothing.
+// Destroys whatever is still loaded, prepared or waiting for deletion without
+// running unload handlers; for the very end of main() and for tests that
+// start each case from nothing.
 void destroyAll();
 
 } // namespace Forms

@@ -13,12 +13,8 @@
 #include <QWindow>
 
 namespace amorisk {
-FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent), ui(new Ui::frmAbout)
+FrmAbout::FrmAbout() : FormWindow(FormId::frmAbout), ui(std::make_unique<Ui::frmAbout>())
 {
-    installFontSubstitutions();
-    // Window flags before the controls exist: changing them later rebuilds
-    // the native window and restyles every control.
-    fixWindowFrame(this);
     ui->setupUi(this);
     setFixedSize(size());
     // The layout holds the name alone; the version comes from the build.
@@ -46,10 +42,7 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent), ui(new Ui::frmAbout)
     connect(ui->lblHomePage, &LinkLabel::clicked, this, &FrmAbout::lblHomePage_Click);
 }
 
-FrmAbout::~FrmAbout()
-{
-    delete ui;
-}
+FrmAbout::~FrmAbout() = default;
 
 void FrmAbout::cmdOK_Click()
 {
@@ -72,18 +65,8 @@ void FrmAbout::reject()
     cmdOK_Click();
 }
 
-void FrmAbout::closeEvent(QCloseEvent *event)
+void FrmAbout::placeOnFirstShow()
 {
-    event->ignore();
-    cmdOK_Click();
-}
-
-void FrmAbout::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (m_placed)
-        return;
-    m_placed = true;
     // Belonging to the window it was opened from keeps the about window out
     // of the taskbar and above its owner.
     QWidget *owner = QApplication::activeWindow();

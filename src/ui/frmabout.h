@@ -1,16 +1,20 @@
 #pragma once
 
+#include "formwindow.h"
+
 #include <QDialog>
+
+#include <memory>
 
 namespace Ui { class frmAbout; }
 
 namespace amorisk {
 
-class FrmAbout : public QDialog
+class FrmAbout : public FormWindow<QDialog>
 {
     Q_OBJECT
 public:
-    explicit FrmAbout(QWidget *parent = nullptr);
+    FrmAbout();
     ~FrmAbout() override;
 
     // Esc ends up here; it leaves through the window registry like OK does,
@@ -18,16 +22,14 @@ public:
     void reject() override;
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
+    void placeOnFirstShow() override;
 
 private:
     void cmdOK_Click();
     void lblCoBrand_Click();
     void lblHomePage_Click();
 
-    Ui::frmAbout *ui;
-    bool m_placed = false;
+    std::unique_ptr<Ui::frmAbout> ui;
 };
 
 } // namespace amorisk

@@ -22,14 +22,10 @@
 
 namespace amorisk {
 
-FrmDisplay::FrmDisplay(QWidget *parent)
-    : QMainWindow(parent)
-    , ui(new Ui::frmDisplay)
+FrmDisplay::FrmDisplay()
+    : FormWindow(FormId::frmDisplay)
+    , ui(std::make_unique<Ui::frmDisplay>())
 {
-    installFontSubstitutions();
-    // Window flags before the controls exist: changing them later rebuilds
-    // the native window and restyles every control.
-    fixWindowFrame(this);
     ui->setupUi(this);
     // The layout holds the name alone; the version comes from the build.
     setWindowTitle(QStringLiteral(AMORISK_TITLE));
@@ -66,24 +62,19 @@ FrmDisplay::FrmDisplay(QWidget *parent)
     connect(ui->mnuBack, &QAction::triggered, this, &FrmDisplay::cmdBack_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &FrmDisplay::mnuExit_Click);
     connect(ui->mnuAbout, &QAction::triggered, this, &FrmDisplay::mnuAbout_Click);
-    connect(ui->Label61, &LinkLabel::clicked, this, &FrmDisplay::Label61_Click);
-    connect(ui->lblCobrand, &LinkLabel::clicked, this, &FrmDisplay::lblCobrand_Click);
-    connect(ui->lblFullBrand, &LinkLabel::clicked, this, &FrmDisplay::lblFullBrand_Click);
-    connect(ui->mnuOnline, &QAction::triggered, this, &FrmDisplay::mnuOnline_Click);
-    connect(ui->mnuVisit, &QAction::triggered, this, &FrmDisplay::mnuVisit_Click);
-    connect(ui->mnuUpdate, &QAction::triggered, this, &FrmDisplay::mnuUpdate_Click);
-    connect(ui->mnuDonate, &QAction::triggered, this, &FrmDisplay::mnuDonate_Click);
-    connect(ui->mnumakemoney, &QAction::triggered, this, &FrmDisplay::mnumakemoney_Click);
+    connectSharedLinks(this);
 }
 
-FrmDisplay::~FrmDisplay()
-{
-    delete ui;
-}
+FrmDisplay::~FrmDisplay() = default;
 
 void FrmDisplay::Form_Unload()
 {
-    Forms::frmExitScreen()->show();
+    // Back hides the exit screen again straight after; showing it in between
+    // would only map and unmap a window. Loading it is what remains.
+    if (m_goingBack)
+        Forms::frmExitScreen();
+    else
+        Forms::frmExitScreen()->show();
 }
 
 void FrmDisplay::setSunSign(const QString &name)
@@ -105,26 +96,17 @@ void FrmDisplay::setProfile(const reading::SignProfile &row, const QPixmap &pict
     ui->txtLoveProfile->setPlainText(QLatin1String(row.romanceProfile));
 }
 
-void FrmDisplay::closeEvent(QCloseEvent *event)
-{
-    event->ignore();
-    Forms::unload(FormId::frmDisplay);
-}
-
-void FrmDisplay::showEvent(QShowEvent *event)
-{
-    QMainWindow::showEvent(event);
-    if (!m_centred) {
-        m_centred = true;
-        centreOnScreen(this);
-    }
-}
-
 void FrmDisplay::cmdBack_Click()
 {
-    Forms::frmMain()->show();
+    FrmMain *main = Forms::frmMain();
+    // This window is deleted, and the next reading's window built, once the
+    // input window has painted: the user does not wait for either.
+    Forms::deleteAfterPaint(FormId::frmDisplay, main);
+    m_goingBack = true;
+    main->show();
     Forms::unload(FormId::frmDisplay);
-    // Unloading showed the exit screen; Back is not leaving the program.
+    Forms::prepareAfterPaint(FormId::frmDisplay, main);
+    // Back is not leaving the program: the exit screen stays hidden.
     Forms::frmExitScreen()->hide();
 }
 
@@ -136,46 +118,6 @@ void FrmDisplay::mnuExit_Click()
 void FrmDisplay::mnuAbout_Click()
 {
     Forms::frmAbout()->exec();
-}
-
-void FrmDisplay::Label61_Click()
-{
-    OpenHomePage();
-}
-
-void FrmDisplay::lblCobrand_Click()
-{
-    OpenCoBrandPage();
-}
-
-void FrmDisplay::lblFullBrand_Click()
-{
-    OpenFullyBrandedPage();
-}
-
-void FrmDisplay::mnuOnline_Click()
-{
-    OpenHelpPage();
-}
-
-void FrmDisplay::mnuVisit_Click()
-{
-    OpenHomePage();
-}
-
-void FrmDisplay::mnuUpdate_Click()
-{
-    CheckForUpdate();
-}
-
-void FrmDisplay::mnuDonate_Click()
-{
-    OpenDonatePage();
-}
-
-void FrmDisplay::mnumakemoney_Click()
-{
-    OpenFullyBrandedPage();
 }
 
 } // namespace amorisk

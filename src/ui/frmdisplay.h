@@ -1,6 +1,10 @@
 #pragma once
 
+#include "formwindow.h"
+
 #include <QMainWindow>
+
+#include <memory>
 
 namespace Ui {
 class frmDisplay;
@@ -12,37 +16,25 @@ namespace reading {
 struct SignProfile;
 }
 
-class FrmDisplay : public QMainWindow
+class FrmDisplay : public FormWindow<QMainWindow>
 {
     Q_OBJECT
 public:
-    explicit FrmDisplay(QWidget *parent = nullptr);
+    FrmDisplay();
     ~FrmDisplay() override;
-    void Form_Unload();
+    void Form_Unload() override;
 
     // The reading: the sign's name, then the rest of its profile and picture.
     void setSunSign(const QString &name);
     void setProfile(const reading::SignProfile &row, const QPixmap &picture);
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-
 private:
     void cmdBack_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
-    void Label61_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
-    void mnuDonate_Click();
-    void mnumakemoney_Click();
 
-    Ui::frmDisplay *ui;
-    bool m_centred = false;
+    std::unique_ptr<Ui::frmDisplay> ui;
+    bool m_goingBack = false;
 };
 
 } // namespace amorisk

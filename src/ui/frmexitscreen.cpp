@@ -78,12 +78,9 @@ void refuseSpace(QWidget *box, QChar &typed)
 
 } // namespace
 
-FrmExitScreen::FrmExitScreen(QWidget *parent) : QWidget(parent), ui(new Ui::frmExitScreen)
+FrmExitScreen::FrmExitScreen()
+    : FormWindow(FormId::frmExitScreen), ui(std::make_unique<Ui::frmExitScreen>())
 {
-    installFontSubstitutions();
-    // Window flags before the controls exist: changing them later rebuilds
-    // the native window and restyles every control.
-    fixWindowFrame(this);
     ui->setupUi(this);
     setFixedSize(size());
 
@@ -124,10 +121,7 @@ FrmExitScreen::FrmExitScreen(QWidget *parent) : QWidget(parent), ui(new Ui::frmE
     connect(ui->lblGoToHome, &LinkLabel::clicked, this, &FrmExitScreen::lblGoToHome_Click);
 }
 
-FrmExitScreen::~FrmExitScreen()
-{
-    delete ui;
-}
+FrmExitScreen::~FrmExitScreen() = default;
 
 void FrmExitScreen::Form_Load()
 {
@@ -135,9 +129,8 @@ void FrmExitScreen::Form_Load()
     ui->lblExitScreenCaption->setText(title);
     ui->lblExitScreenCaption->adjustSize();
 
-    const QIcon icon(programIcon);
-    setWindowIcon(icon);
-    ui->picExitScreenIcon->setPixmap(icon.pixmap(32, 32));
+    setWindowIcon(programIcon());
+    ui->picExitScreenIcon->setPixmap(programIcon().pixmap(32, 32));
 
     seedRandomFromClock();
     const double r = services().random->next();
@@ -331,22 +324,7 @@ bool FrmExitScreen::eventFilter(QObject *watched, QEvent *event)
                 return true;
         }
     }
-    return QWidget::eventFilter(watched, event);
-}
-
-void FrmExitScreen::closeEvent(QCloseEvent *event)
-{
-    event->ignore();
-    Forms::unload(FormId::frmExitScreen);
-}
-
-void FrmExitScreen::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (m_placed)
-        return;
-    m_placed = true;
-    centreOnScreen(this);
+    return FormWindow::eventFilter(watched, event);
 }
 
 } // namespace amorisk

@@ -1,24 +1,26 @@
 #pragma once
 
+#include "formwindow.h"
+
 #include <QWidget>
+
+#include <memory>
 
 namespace Ui { class frmExitScreen; }
 
 namespace amorisk {
 
-class FrmExitScreen : public QWidget
+class FrmExitScreen : public FormWindow<QWidget>
 {
     Q_OBJECT
 public:
-    explicit FrmExitScreen(QWidget *parent = nullptr);
+    FrmExitScreen();
     ~FrmExitScreen() override;
-    void Form_Load();
-    void Form_Unload();
+    void Form_Load() override;
+    void Form_Unload() override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     void cmdClose_Click();
@@ -45,8 +47,7 @@ private:
     void setMessageText(const QString &text);
     void limitMessage(int position, int removed, int added);
 
-    Ui::frmExitScreen *ui;
-    bool m_placed = false;
+    std::unique_ptr<Ui::frmExitScreen> ui;
 };
 
 } // namespace amorisk

@@ -24,14 +24,10 @@
 
 namespace amorisk {
 
-FrmMain::FrmMain(QWidget *parent)
-    : QMainWindow(parent)
-    , ui(new Ui::frmMain)
+FrmMain::FrmMain()
+    : FormWindow(FormId::frmMain)
+    , ui(std::make_unique<Ui::frmMain>())
 {
-    installFontSubstitutions();
-    // Window flags before the controls exist: changing them later rebuilds
-    // the native window and restyles every control.
-    fixWindowFrame(this);
     ui->setupUi(this);
     // The layout holds the name alone; the version comes from the build.
     setWindowTitle(QStringLiteral(AMORISK_TITLE));
@@ -66,20 +62,10 @@ FrmMain::FrmMain(QWidget *parent)
     // Label2 is a plain caption that answers clicks; the layout gives it the
     // arrow pointer and no underline.
     connect(ui->Label2, &LinkLabel::clicked, this, &FrmMain::Label2_Click);
-    connect(ui->Label61, &LinkLabel::clicked, this, &FrmMain::Label61_Click);
-    connect(ui->lblCobrand, &LinkLabel::clicked, this, &FrmMain::lblCobrand_Click);
-    connect(ui->lblFullBrand, &LinkLabel::clicked, this, &FrmMain::lblFullBrand_Click);
-    connect(ui->mnuOnline, &QAction::triggered, this, &FrmMain::mnuOnline_Click);
-    connect(ui->mnuVisit, &QAction::triggered, this, &FrmMain::mnuVisit_Click);
-    connect(ui->mnuUpdate, &QAction::triggered, this, &FrmMain::mnuUpdate_Click);
-    connect(ui->mnuDonate, &QAction::triggered, this, &FrmMain::mnuDonate_Click);
-    connect(ui->mnumakemoney, &QAction::triggered, this, &FrmMain::mnumakemoney_Click);
+    connectSharedLinks(this);
 }
 
-FrmMain::~FrmMain()
-{
-    delete ui;
-}
+FrmMain::~FrmMain() = default;
 
 void FrmMain::Form_Load()
 {
@@ -123,21 +109,6 @@ void FrmMain::CoBrand_Randomize()
     }
 }
 
-void FrmMain::closeEvent(QCloseEvent *event)
-{
-    event->ignore();
-    Forms::unload(FormId::frmMain);
-}
-
-void FrmMain::showEvent(QShowEvent *event)
-{
-    QMainWindow::showEvent(event);
-    if (!m_centred) {
-        m_centred = true;
-        centreOnScreen(this);
-    }
-}
-
 bool FrmMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
@@ -146,7 +117,7 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event)
             return filterNameKey(static_cast<QLineEdit *>(watched),
                                  static_cast<QKeyEvent *>(event));
     }
-    return QMainWindow::eventFilter(watched, event);
+    return FormWindow::eventFilter(watched, event);
 }
 
 // True when the key press has been dealt with here and must not reach the box.
@@ -249,46 +220,6 @@ void FrmMain::mnuAbout_Click()
 }
 
 void FrmMain::Label2_Click()
-{
-    OpenFullyBrandedPage();
-}
-
-void FrmMain::Label61_Click()
-{
-    OpenHomePage();
-}
-
-void FrmMain::lblCobrand_Click()
-{
-    OpenCoBrandPage();
-}
-
-void FrmMain::lblFullBrand_Click()
-{
-    OpenFullyBrandedPage();
-}
-
-void FrmMain::mnuOnline_Click()
-{
-    OpenHelpPage();
-}
-
-void FrmMain::mnuVisit_Click()
-{
-    OpenHomePage();
-}
-
-void FrmMain::mnuUpdate_Click()
-{
-    CheckForUpdate();
-}
-
-void FrmMain::mnuDonate_Click()
-{
-    OpenDonatePage();
-}
-
-void FrmMain::mnumakemoney_Click()
 {
     OpenFullyBrandedPage();
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "formwindow.h"
 #include "signpicturelist.h"
 
 #include <QMainWindow>
+
+#include <memory>
 
 class QLineEdit;
 
@@ -12,15 +15,15 @@ class frmMain;
 
 namespace amorisk {
 
-class FrmMain : public QMainWindow
+class FrmMain : public FormWindow<QMainWindow>
 {
     Q_OBJECT
 public:
-    explicit FrmMain(QWidget *parent = nullptr);
+    FrmMain();
     ~FrmMain() override;
 
-    void Form_Load();
-    void Form_Unload();
+    void Form_Load() override;
+    void Form_Unload() override;
     void CoBrand_Randomize();
 
     // The twelve sign pictures; the reading window takes its picture from here.
@@ -28,22 +31,12 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     void cmdNext_Click();
     void cmdExit_Click();
     void mnuAbout_Click();
     void Label2_Click();
-    void Label61_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
-    void mnuDonate_Click();
-    void mnumakemoney_Click();
     void txtFirstName_KeyPress(int &KeyAscii);
     void txtMiddleName_KeyPress(int &KeyAscii);
     void txtLastName_KeyPress(int &KeyAscii);
@@ -51,9 +44,8 @@ private:
     bool ValidateInput();
     bool filterNameKey(QLineEdit *box, QKeyEvent *event);
 
-    Ui::frmMain *ui;
+    std::unique_ptr<Ui::frmMain> ui;
     SignPictureList m_IMGSunsignList;
-    bool m_centred = false;
 };
 
 } // namespace amorisk

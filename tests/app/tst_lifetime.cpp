@@ -8,6 +8,7 @@
 #include "frmmain.h"
 #include "frmexitscreen.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
@@ -105,6 +106,31 @@ private slots:
         QVERIFY(Forms::frmMain()->isVisible());
         QVERIFY(fakes.random.seeds >= 1);
         QVERIFY(fakes.exitCodes.isEmpty());
+    }
+
+    // The first reading's window is built ahead, but only once the user
+    // starts typing, and it does not count as loaded.
+    void firstReadingWindowIsBuiltWhenTheUserStartsTyping()
+    {
+        TestServices fakes;
+        QTemporaryDir dir;
+        SingleInstance instance(dir.filePath(QStringLiteral("amorisk.lock")));
+        QVERIFY(startUp(instance));
+        const auto readingWindows = [] {
+            int count = 0;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                count += w->objectName() == QLatin1String("frmDisplay");
+            return count;
+        };
+        // Shown, painted and idle for a while, and still nothing built.
+        QVERIFY(QTest::qWaitForWindowExposed(Forms::frmMain()));
+        QTest::qWait(50);
+        QCOMPARE(readingWindows(), 0);
+        QTest::keyClick(Forms::frmMain()->findChild<QLineEdit *>(QStringLiteral("txtFirstName")),
+                        Qt::Key_A);
+        QTRY_COMPARE(readingWindows(), 1);
+        QVERIFY(!Forms::isLoaded(FormId::frmDisplay));
+        QCOMPARE(Forms::loadOrder(), std::vector<FormId>{FormId::frmMain});
     }
 
     void secondInstanceIsRefusedWithoutAnyWindow()

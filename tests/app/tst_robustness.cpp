@@ -77,11 +77,15 @@ private slots:
         const long grown = residentKb() - before;
         qInfo("resident memory grew by %ld KB over 1000 readings", grown);
         QVERIFY(!Forms::isLoaded(FormId::frmDisplay));
-        const auto windows = QApplication::topLevelWidgets();
-        const auto displays = std::count_if(windows.begin(), windows.end(), [](QWidget *w) {
-            return w->objectName() == QLatin1String("frmDisplay");
-        });
-        QCOMPARE(displays, 0);
+        // Alive of the reading windows: only the one built ahead for the next
+        // reading, which is not loaded.
+        const auto displays = [] {
+            const auto windows = QApplication::topLevelWidgets();
+            return std::count_if(windows.begin(), windows.end(), [](QWidget *w) {
+                return w->objectName() == QLatin1String("frmDisplay");
+            });
+        };
+        QTRY_COMPARE(displays(), 1);
 #ifndef __SANITIZE_ADDRESS__
         // AddressSanitizer holds freed memory in quarantine, so resident size
         // says nothing about leaks there; it reports real leaks itself.
