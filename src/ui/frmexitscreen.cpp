@@ -26,7 +26,6 @@ namespace amorisk {
 namespace {
 
 const QString title = QStringLiteral(AMORISK_TITLE);
-const QString programIcon = QStringLiteral(":/images/amorisk-32.png");
 
 const QString namePlaceholder = QStringLiteral("Your Name");
 const QString emailPlaceholder = QStringLiteral("Your Email Address");
