@@ -11,6 +11,7 @@ packages=(
   xvfb xauth x11-utils
   desktop-file-utils appstream dpkg-dev file xdotool lintian
   dbus-daemon at-spi2-core
+  clang-format
 )
 
 missing=()
