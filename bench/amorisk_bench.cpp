@@ -5,9 +5,9 @@
 //   amorisk_bench [start-ups per program] [timed readings]
 //   amorisk_bench --cycles <timed readings>     (one process per run of cycles)
 #include "forms.h"
-#include "services.h"
 #include "frmmain.h"
 #include "look.h"
+#include "services.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -54,14 +54,19 @@ long statusKb(const char *field)
         return -1;
     for (const QByteArray &line : status.readAll().split('\n'))
         if (line.startsWith(field))
-            return line.mid(static_cast<qsizetype>(qstrlen(field))).trimmed().split(' ').first().toLong();
+            return line.mid(static_cast<qsizetype>(qstrlen(field)))
+                    .trimmed()
+                    .split(' ')
+                    .first()
+                    .toLong();
     return -1;
 }
 
 class QuietMessages : public amorisk::MessageBoxes
 {
 public:
-    amorisk::MessageAnswer show(const QString &, amorisk::MessageIcon, amorisk::MessageButtons) override
+    amorisk::MessageAnswer show(const QString &, amorisk::MessageIcon,
+                                amorisk::MessageButtons) override
     {
         return amorisk::MessageAnswer::No;
     }
@@ -86,8 +91,10 @@ public:
     {
         QApplication::instance()->installEventFilter(this);
         m_main = amorisk::Forms::frmMain();
-        m_main->findChild<QLineEdit *>(QStringLiteral("txtFirstName"))->setText(QStringLiteral("ADA"));
-        m_main->findChild<QLineEdit *>(QStringLiteral("txtLastName"))->setText(QStringLiteral("KING"));
+        m_main->findChild<QLineEdit *>(QStringLiteral("txtFirstName"))
+                ->setText(QStringLiteral("ADA"));
+        m_main->findChild<QLineEdit *>(QStringLiteral("txtLastName"))
+                ->setText(QStringLiteral("KING"));
         m_month = m_main->findChild<QComboBox *>(QStringLiteral("cboMonth"));
         m_date = m_main->findChild<QComboBox *>(QStringLiteral("cboDate"));
         expect(QStringLiteral("frmMain"), [this] { reading(); });
@@ -100,8 +107,8 @@ public:
         // shown again unchanged is only flushed): the window is on screen
         // once that event has been handled.
         const bool onScreen = event->type() == QEvent::Paint
-                             || (event->type() == QEvent::Expose
-                                 && static_cast<QWindow *>(watched)->isExposed());
+                || (event->type() == QEvent::Expose
+                    && static_cast<QWindow *>(watched)->isExposed());
         if (!m_target.isEmpty() && onScreen
             && (watched->objectName() == m_target
                 || watched->objectName() == m_target + QLatin1String("Window"))) {
@@ -110,7 +117,8 @@ public:
             // Application filters see events before the program's own, so
             // this runs before any idle work the program queues on the same
             // event.
-            QMetaObject::invokeMethod(this, [this] { painted(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                    this, [this] { painted(); }, Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, event);
     }
@@ -136,12 +144,13 @@ private:
     {
         const QPointF at = QRectF(button->rect()).center();
         const QPointF global = button->mapToGlobal(at);
-        QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonPress, at, global,
-                                                            Qt::LeftButton, Qt::LeftButton,
-                                                            Qt::NoModifier));
-        QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonRelease, at, global,
-                                                            Qt::LeftButton, Qt::NoButton,
-                                                            Qt::NoModifier));
+        QCoreApplication::postEvent(button,
+                                    new QMouseEvent(QEvent::MouseButtonPress, at, global,
+                                                    Qt::LeftButton, Qt::LeftButton,
+                                                    Qt::NoModifier));
+        QCoreApplication::postEvent(button,
+                                    new QMouseEvent(QEvent::MouseButtonRelease, at, global,
+                                                    Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
     }
 
     void reading()
@@ -201,8 +210,7 @@ private:
                         percentile(m_readingMs, 0.5), percentile(m_readingMs, 0.95));
             std::printf("back_median_ms %.3f\nback_p95_ms %.3f\n", percentile(m_backMs, 0.5),
                         percentile(m_backMs, 0.95));
-            std::printf("growth_kb %ld\nreading_windows_alive %d\n", after - m_rssBefore,
-                        displays);
+            std::printf("growth_kb %ld\nreading_windows_alive %d\n", after - m_rssBefore, displays);
             std::printf("growth_anon_kb %ld\ngrowth_file_kb %ld\ngrowth_shmem_kb %ld\n",
                         statusKb("RssAnon:") - m_partsBefore[0],
                         statusKb("RssFile:") - m_partsBefore[1],

@@ -4,11 +4,11 @@
 
 #include "displaycheck.h"
 #include "forms.h"
+#include "look.h"
 #include "realservices.h"
 #include "singleinstance.h"
 #include "startup.h"
 #include "version.h"
-#include "look.h"
 
 #include <QApplication>
 

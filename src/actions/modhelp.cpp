@@ -1,8 +1,8 @@
 #include "modhelp.h"
 
-#include "services.h"
 #include "pages.h"
 #include "reminder.h"
+#include "services.h"
 
 namespace amorisk {
 
@@ -27,13 +27,34 @@ void OpenWebPage(const QString &address)
     services().opener->open(address);
 }
 
-void OpenHomePage() { openPage(web::PageKey::HomePage); }
-void OpenHelpPage() { openPage(web::PageKey::HelpPage); }
-void CheckForUpdate() { openPage(web::PageKey::DownloadPage); }
-void OpenDonatePage() { openPage(web::PageKey::Donate); }
-void OpenFullyBrandedPage() { openPage(web::PageKey::FullyBranded); }
-void OpenCoBrandPage() { openPage(web::PageKey::CoBrand); }
-void OpenSoftwareDownloadsPage() { openPage(web::PageKey::SoftwareDownloads); }
+void OpenHomePage()
+{
+    openPage(web::PageKey::HomePage);
+}
+void OpenHelpPage()
+{
+    openPage(web::PageKey::HelpPage);
+}
+void CheckForUpdate()
+{
+    openPage(web::PageKey::DownloadPage);
+}
+void OpenDonatePage()
+{
+    openPage(web::PageKey::Donate);
+}
+void OpenFullyBrandedPage()
+{
+    openPage(web::PageKey::FullyBranded);
+}
+void OpenCoBrandPage()
+{
+    openPage(web::PageKey::CoBrand);
+}
+void OpenSoftwareDownloadsPage()
+{
+    openPage(web::PageKey::SoftwareDownloads);
+}
 
 void RemindOfUpdate()
 {

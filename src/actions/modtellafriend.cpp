@@ -1,7 +1,7 @@
 #include "modtellafriend.h"
 
-#include "services.h"
 #include "modhelp.h"
+#include "services.h"
 
 namespace amorisk::modTellAFriend {
 

@@ -29,11 +29,11 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Romance astrology reading from your date of birth."));
-    const QCommandLineOption help(
-        {QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."));
+            QStringLiteral("Romance astrology reading from your date of birth."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-        QStringLiteral("Show the version and exit."));
+                                     QStringLiteral("Show the version and exit."));
     parser.addOption(help);
     parser.addOption(version);
 
@@ -41,8 +41,8 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
     if (!parser.parse(QCoreApplication::arguments()))
         error = parser.errorText();
     else if (!parser.positionalArguments().isEmpty())
-        error
-            = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+        error = QStringLiteral("Unexpected argument '%1'.")
+                        .arg(parser.positionalArguments().first());
     if (!error.isEmpty()) {
         std::fprintf(stderr, "amorisk: %s Try 'amorisk --help'.\n", qPrintable(error));
         return 2;
@@ -53,7 +53,7 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
     }
     if (parser.isSet(version)) {
         std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
-            qPrintable(programVersion()));
+                    qPrintable(programVersion()));
         return 0;
     }
     return std::nullopt; // a lone "--"

@@ -1,13 +1,13 @@
+#include "accessibility.h"
+#include "commandline.h"
 #include "displaycheck.h"
 #include "forms.h"
+#include "look.h"
+#include "raiserequest.h"
 #include "realservices.h"
 #include "singleinstance.h"
 #include "startup.h"
 #include "version.h"
-#include "look.h"
-#include "accessibility.h"
-#include "commandline.h"
-#include "raiserequest.h"
 
 #include <QApplication>
 

@@ -40,7 +40,7 @@ class FreshTimeActivation : public QAbstractNativeEventFilter
 {
 public:
     // Timers run in the context's thread and die with it.
-    explicit FreshTimeActivation(QObject *context) : m_context(context) { }
+    explicit FreshTimeActivation(QObject *context) : m_context(context) {}
 
     void activate(std::vector<QPointer<QWidget>> windows)
     {
@@ -53,7 +53,7 @@ public:
         if (!m_atom) {
             static const char name[] = "_AMORISK_RAISE";
             xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-                connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
+                    connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
             m_atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
             free(reply);
             if (!m_atom) {
@@ -64,8 +64,8 @@ public:
         }
         m_window = static_cast<xcb_window_t>(windows.front()->winId());
         m_pending = std::move(windows);
-        xcb_change_property(
-            connection, XCB_PROP_MODE_APPEND, m_window, m_atom, XCB_ATOM_STRING, 8, 0, nullptr);
+        xcb_change_property(connection, XCB_PROP_MODE_APPEND, m_window, m_atom, XCB_ATOM_STRING, 8,
+                            0, nullptr);
         xcb_flush(connection);
         // Should the notification never come, the request is not lost.
         QTimer::singleShot(500, m_context, [this] { activatePending(); });
@@ -110,7 +110,7 @@ private:
 RaiseChannel::RaiseChannel(QString serverPath, QObject *parent)
     : QObject(parent), m_path(std::move(serverPath)),
       m_activation(std::make_unique<FreshTimeActivation>(this))
-{ }
+{}
 
 RaiseChannel::~RaiseChannel() = default;
 

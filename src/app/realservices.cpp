@@ -72,7 +72,8 @@ MessageAnswer QtMessageBoxes::show(const QString &text, MessageIcon icon, Messag
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
 
-    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical
+                                                  : QMessageBox::Information,
                     QStringLiteral("Amorisk"), shown,
                     buttons == MessageButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No)
                                                      : QMessageBox::Ok,
@@ -93,8 +94,9 @@ void DesktopOpener::open(const QString &address)
     static QStringList *heard = nullptr;
     QStringList messages;
     heard = &messages;
-    const QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType, const QMessageLogContext &, const QString &text) { heard->append(text); });
+    const QtMessageHandler previous
+            = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &,
+                                        const QString &text) { heard->append(text); });
     const bool opened = QDesktopServices::openUrl(url);
     qInstallMessageHandler(previous);
     heard = nullptr;
@@ -104,12 +106,13 @@ void DesktopOpener::open(const QString &address)
         messages.prepend(url.errorString());
     // The windows have no message for this, so the terminal or the session log hears of it.
     const QString reason = messages.isEmpty()
-        ? QString()
-        : QLatin1String(" (") + messages.join(QLatin1String("; ")) + QLatin1Char(')');
+            ? QString()
+            : QLatin1String(" (") + messages.join(QLatin1String("; ")) + QLatin1Char(')');
     std::fprintf(stderr, "amorisk: could not open %s%s\n", qPrintable(address), qPrintable(reason));
 }
 
-IniSettingsStore::IniSettingsStore(QString path) : m_path(std::move(path)) {}
+IniSettingsStore::IniSettingsStore(QString path) : m_path(std::move(path))
+{}
 
 QVariant IniSettingsStore::value(const QString &key) const
 {
@@ -142,7 +145,7 @@ QString IniSettingsStore::defaultPath()
     // file wherever the program happened to be started; without it and HOME,
     // Qt's answer is /.config.
     const bool noHome = qEnvironmentVariableIsEmpty("HOME")
-                        && !QDir::isAbsolutePath(qEnvironmentVariable("XDG_CONFIG_HOME"));
+            && !QDir::isAbsolutePath(qEnvironmentVariable("XDG_CONFIG_HOME"));
     if (base.isEmpty() || QDir::isRelativePath(base) || noHome)
         base = homeFolder() + QLatin1String("/.config");
     return base + QLatin1String("/amorisk/amorisk.conf");

@@ -12,9 +12,10 @@ namespace {
 
 void startUnguarded(const QString &lockPath)
 {
-    std::fprintf(stderr,
-        "Amorisk: cannot create the lock file %s; starting without the one-instance check\n",
-        qPrintable(lockPath));
+    std::fprintf(
+            stderr,
+            "Amorisk: cannot create the lock file %s; starting without the one-instance check\n",
+            qPrintable(lockPath));
 }
 
 } // namespace
@@ -22,7 +23,8 @@ void startUnguarded(const QString &lockPath)
 // QLockFile's own stale time stays: a live holder keeps an flock on its file,
 // which no later start can take however old the file is, while a file without
 // readable owner (empty or garbled after a power cut) must still turn stale.
-SingleInstance::SingleInstance(const QString &lockPath) : m_lock(lockPath) {}
+SingleInstance::SingleInstance(const QString &lockPath) : m_lock(lockPath)
+{}
 
 bool SingleInstance::acquire()
 {

@@ -1,11 +1,11 @@
 #include "startup.h"
 
 #include "forms.h"
-#include "services.h"
-#include "singleinstance.h"
 #include "frmmain.h"
 #include "modhelp.h"
 #include "raiserequest.h"
+#include "services.h"
+#include "singleinstance.h"
 
 namespace amorisk {
 

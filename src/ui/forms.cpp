@@ -2,17 +2,17 @@
 
 #include "frmabout.h"
 #include "frmdisplay.h"
-#include "frmmain.h"
 #include "frmexitscreen.h"
+#include "frmmain.h"
 #include "look.h"
 
-#include <QCoreApplication>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLayout>
 #include <QMoveEvent>
-#include <QResizeEvent>
 #include <QPointer>
+#include <QResizeEvent>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -55,12 +55,13 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         const bool painting = (watched == m_window && event->type() == QEvent::Paint)
-                              || (watched == m_native && event->type() == QEvent::Expose
-                                  && m_native->isExposed());
+                || (watched == m_native && event->type() == QEvent::Expose
+                    && m_native->isExposed());
         if (painting && !m_painted) {
             m_painted = true;
             // Queued: the paint and its flush finish first.
-            QMetaObject::invokeMethod(this, [this] { run(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                    this, [this] { run(); }, Qt::QueuedConnection);
         }
         return false;
     }
@@ -97,8 +98,8 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        const bool input = event->type() == QEvent::KeyPress
-                           || event->type() == QEvent::MouseButtonPress;
+        const bool input
+                = event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress;
         if (input && m_window && watched->isWidgetType()
             && (watched == m_window || m_window->isAncestorOf(static_cast<QWidget *>(watched)))) {
             qApp->removeEventFilter(this);

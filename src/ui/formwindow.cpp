@@ -15,10 +15,14 @@ struct LinkRow
 };
 
 const LinkRow sharedLinks[] = {
-        {"Label61", OpenHomePage},        {"lblCobrand", OpenCoBrandPage},
-        {"lblFullBrand", OpenFullyBrandedPage}, {"mnuOnline", OpenHelpPage},
-        {"mnuVisit", OpenHomePage},       {"mnuUpdate", CheckForUpdate},
-        {"mnuDonate", OpenDonatePage},    {"mnumakemoney", OpenFullyBrandedPage},
+        {"Label61", OpenHomePage},
+        {"lblCobrand", OpenCoBrandPage},
+        {"lblFullBrand", OpenFullyBrandedPage},
+        {"mnuOnline", OpenHelpPage},
+        {"mnuVisit", OpenHomePage},
+        {"mnuUpdate", CheckForUpdate},
+        {"mnuDonate", OpenDonatePage},
+        {"mnumakemoney", OpenFullyBrandedPage},
 };
 
 } // namespace

@@ -32,8 +32,8 @@ FrmAbout::FrmAbout() : FormWindow(FormId::frmAbout), ui(std::make_unique<Ui::frm
 
     // The layout's icon has 32 pixels; a denser screen shows its sharp copy.
     if (devicePixelRatioF() > 1)
-        ui->Picture1->setPixmap(sharpPicture(QStringLiteral(":/images/amorisk-32.png"),
-                                             devicePixelRatioF()));
+        ui->Picture1->setPixmap(
+                sharpPicture(QStringLiteral(":/images/amorisk-32.png"), devicePixelRatioF()));
 
     ui->cmdOK->setFocus();
 

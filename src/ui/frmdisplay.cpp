@@ -1,15 +1,15 @@
 #include "frmdisplay.h"
 
-#include "forms.h"
-#include "signtable.h"
 #include "autosize.h"
+#include "forms.h"
 #include "frmabout.h"
+#include "frmexitscreen.h"
 #include "frmmain.h"
 #include "look.h"
-#include "tabstripstyle.h"
-#include "frmexitscreen.h"
 #include "modhelp.h"
 #include "signpicturelist.h"
+#include "signtable.h"
+#include "tabstripstyle.h"
 
 #include "ui_frmDisplay.h"
 #include "version.h"
@@ -22,9 +22,7 @@
 
 namespace amorisk {
 
-FrmDisplay::FrmDisplay()
-    : FormWindow(FormId::frmDisplay)
-    , ui(std::make_unique<Ui::frmDisplay>())
+FrmDisplay::FrmDisplay() : FormWindow(FormId::frmDisplay), ui(std::make_unique<Ui::frmDisplay>())
 {
     ui->setupUi(this);
     // The layout holds the name alone; the version comes from the build.

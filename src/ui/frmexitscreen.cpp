@@ -1,11 +1,11 @@
 #include "frmexitscreen.h"
 
 #include "forms.h"
-#include "services.h"
 #include "look.h"
 #include "modhelp.h"
 #include "modtellafriend.h"
 #include "referral.h"
+#include "services.h"
 
 #include "ui_frmExitScreen.h"
 #include "version.h"

@@ -6,7 +6,9 @@
 
 #include <memory>
 
-namespace Ui { class frmExitScreen; }
+namespace Ui {
+class frmExitScreen;
+}
 
 namespace amorisk {
 

@@ -1,17 +1,17 @@
 #include "frmmain.h"
 
-#include "look.h"
 #include "accessibility.h"
+#include "look.h"
 
-#include "forms.h"
-#include "services.h"
-#include "entrycheck.h"
 #include "autosize.h"
+#include "entrycheck.h"
+#include "forms.h"
 #include "frmabout.h"
-#include "namekey.h"
-#include "showreading.h"
 #include "frmexitscreen.h"
 #include "modhelp.h"
+#include "namekey.h"
+#include "services.h"
+#include "showreading.h"
 
 #include "ui_frmMain.h"
 #include "version.h"
@@ -24,9 +24,7 @@
 
 namespace amorisk {
 
-FrmMain::FrmMain()
-    : FormWindow(FormId::frmMain)
-    , ui(std::make_unique<Ui::frmMain>())
+FrmMain::FrmMain() : FormWindow(FormId::frmMain), ui(std::make_unique<Ui::frmMain>())
 {
     ui->setupUi(this);
     // The layout holds the name alone; the version comes from the build.
@@ -91,7 +89,8 @@ void FrmMain::Form_Unload()
 void FrmMain::CoBrand_Randomize()
 {
     // Round half to even, as the default floating-point rounding mode does.
-    const int intCoBrandRandomNumber = static_cast<int>(std::nearbyint(services().random->next() * 6 + 1));
+    const int intCoBrandRandomNumber
+            = static_cast<int>(std::nearbyint(services().random->next() * 6 + 1));
     switch (intCoBrandRandomNumber) {
     case 1:
     case 3:

@@ -1,11 +1,11 @@
 #include "showreading.h"
 
-#include "forms.h"
 #include "entrycheck.h"
-#include "signtable.h"
+#include "forms.h"
 #include "frmdisplay.h"
-#include "frmmain.h"
 #include "frmexitscreen.h"
+#include "frmmain.h"
+#include "signtable.h"
 
 namespace amorisk {
 
@@ -14,8 +14,9 @@ void ShowReading()
     FrmDisplay *display = Forms::frmDisplay();
     display->setSunSign(SunSign);
     if (const reading::SignProfile *row = reading::findSign(SunSign))
-        display->setProfile(*row, Forms::frmMain()->IMGSunsignList().picture(
-                                          row->index, display->devicePixelRatioF()));
+        display->setProfile(*row,
+                            Forms::frmMain()->IMGSunsignList().picture(
+                                    row->index, display->devicePixelRatioF()));
     Forms::frmMain()->hide();
     Forms::frmExitScreen()->hide();
     display->show();

@@ -64,14 +64,15 @@ QString referralProblem(const ReferralValues &values)
 
 QString referralAddress(const ReferralValues &values)
 {
-    return pageAddress(QLatin1String(PageKey::ReferAFriend)) //
-           + QLatin1String("&taf1=") + encoded(values.name) //
-           + QLatin1String("&taf2=") + encoded(values.email) //
-           + QLatin1String("&taf3=") + encoded(values.message) //
-           + QLatin1String("&taf4=") + encoded(values.friendName) //
-           + QLatin1String("&taf5=") + encoded(values.friendEmail) //
-           // Our own address, not something typed: it goes in as written.
-           + QLatin1String("&taf6=") + productFolderAddress();
+    return pageAddress(QLatin1String(PageKey::ReferAFriend))       //
+            + QLatin1String("&taf1=") + encoded(values.name)       //
+            + QLatin1String("&taf2=") + encoded(values.email)      //
+            + QLatin1String("&taf3=") + encoded(values.message)    //
+            + QLatin1String("&taf4=") + encoded(values.friendName) //
+            + QLatin1String("&taf5=")
+            + encoded(values.friendEmail) //
+            // Our own address, not something typed: it goes in as written.
+            + QLatin1String("&taf6=") + productFolderAddress();
 }
 
 } // namespace amorisk::web

@@ -61,13 +61,18 @@ void TestReferral::stripsOnlySpaces_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("both ends") << "  Ann Lee   " << "Ann Lee";
-    QTest::newRow("spaces only") << "    " << "";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("tab and line break stay") << "\t Ann \r\n" << "\t Ann \r\n";
-    QTest::newRow("inside a line break") << " Your Message\r\n " << "Your Message\r\n";
-    QTest::newRow("no-break space stays") << QStringLiteral("\u00a0Ann\u00a0")
-                                          << QStringLiteral("\u00a0Ann\u00a0");
+    QTest::newRow("both ends") << "  Ann Lee   "
+                               << "Ann Lee";
+    QTest::newRow("spaces only") << "    "
+                                 << "";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("tab and line break stay") << "\t Ann \r\n"
+                                             << "\t Ann \r\n";
+    QTest::newRow("inside a line break") << " Your Message\r\n "
+                                         << "Your Message\r\n";
+    QTest::newRow("no-break space stays")
+            << QStringLiteral("\u00a0Ann\u00a0") << QStringLiteral("\u00a0Ann\u00a0");
 }
 
 void TestReferral::stripsOnlySpaces()
@@ -83,19 +88,34 @@ void TestReferral::submitChecks_data()
     QTest::addColumn<QString>("friendEmail");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("untouched form") << "Your Email Address" << "Friend's Email Address"
-                                    << ProperAddress;
-    QTest::newRow("same address") << "ann@example.org" << "ann@example.org" << DistinctAddresses;
-    QTest::newRow("same text without @") << "ann" << "ann" << DistinctAddresses;
-    QTest::newRow("both empty") << "" << "" << DistinctAddresses;
-    QTest::newRow("differ only in case") << "Ann@example.org" << "ann@example.org" << "";
-    QTest::newRow("own lacks @") << "ann.example.org" << "bob@example.net" << ProperAddress;
-    QTest::newRow("friend's lacks @") << "ann@example.org" << "bob.example.net" << ProperAddress;
-    QTest::newRow("own @ without .") << "ann@example" << "bob@example.net" << ProperAddress;
-    QTest::newRow("friend's @ without .") << "ann@example.org" << "bob@example" << ProperAddress;
-    QTest::newRow(". before @ passes") << "ann.lee@example" << "b.o@b" << "";
-    QTest::newRow("bare @ and .") << "@." << ".@" << "";
-    QTest::newRow("space inside passes") << "ann @example.org" << "bob@example.net" << "";
+    QTest::newRow("untouched form") << "Your Email Address"
+                                    << "Friend's Email Address" << ProperAddress;
+    QTest::newRow("same address") << "ann@example.org"
+                                  << "ann@example.org" << DistinctAddresses;
+    QTest::newRow("same text without @") << "ann"
+                                         << "ann" << DistinctAddresses;
+    QTest::newRow("both empty") << ""
+                                << "" << DistinctAddresses;
+    QTest::newRow("differ only in case") << "Ann@example.org"
+                                         << "ann@example.org"
+                                         << "";
+    QTest::newRow("own lacks @") << "ann.example.org"
+                                 << "bob@example.net" << ProperAddress;
+    QTest::newRow("friend's lacks @") << "ann@example.org"
+                                      << "bob.example.net" << ProperAddress;
+    QTest::newRow("own @ without .") << "ann@example"
+                                     << "bob@example.net" << ProperAddress;
+    QTest::newRow("friend's @ without .") << "ann@example.org"
+                                          << "bob@example" << ProperAddress;
+    QTest::newRow(". before @ passes") << "ann.lee@example"
+                                       << "b.o@b"
+                                       << "";
+    QTest::newRow("bare @ and .") << "@."
+                                  << ".@"
+                                  << "";
+    QTest::newRow("space inside passes") << "ann @example.org"
+                                         << "bob@example.net"
+                                         << "";
 }
 
 void TestReferral::submitChecks()
@@ -118,10 +138,10 @@ void TestReferral::referralChecks_data()
     const QString friendEmail = QStringLiteral("Please Enter Your Friend's Email");
 
     QTest::newRow("all filled") << goodValues() << "";
-    QTest::newRow("untouched form") << ReferralValues{"Your Name", "Your Email Address",
-                                                      "Your Message\r\n", "Friend's Name",
-                                                      "Friend's Email Address"}
-                                    << name;
+    QTest::newRow("untouched form")
+            << ReferralValues{"Your Name", "Your Email Address", "Your Message\r\n",
+                              "Friend's Name", "Friend's Email Address"}
+            << name;
     QTest::newRow("name placeholder")
             << with([](ReferralValues &v) { v.name = "Your Name"; }) << name;
     QTest::newRow("name placeholder within spaces")
@@ -215,8 +235,8 @@ void TestReferral::valuesSurviveTheAddress()
     // to the program that opens it.
     QVERIFY2(address.size() < 128 * 1024, qPrintable(QString::number(address.size())));
 
-    const QString prefix =
-            web::pageAddress(QStringLiteral("qorv-refer-a-friend")) + QLatin1Char('&');
+    const QString prefix
+            = web::pageAddress(QStringLiteral("qorv-refer-a-friend")) + QLatin1Char('&');
     QVERIFY2(address.startsWith(prefix), qPrintable(address));
     // The message only on failure: a full address is tens of thousands long.
     for (const QChar c : address) {
@@ -232,8 +252,7 @@ void TestReferral::valuesSurviveTheAddress()
         QCOMPARE(nameValue.size(), 2);
         QCOMPARE(nameValue.at(0), QStringLiteral("taf%1").arg(i + 1));
         // As a web form server reads a value: a raw "+" is a space there.
-        decoded << QUrl::fromPercentEncoding(
-                nameValue.at(1).toLatin1().replace('+', ' '));
+        decoded << QUrl::fromPercentEncoding(nameValue.at(1).toLatin1().replace('+', ' '));
     }
     QCOMPARE(decoded, asList(values) << web::siteBase() + QStringLiteral("/amorisk/"));
 

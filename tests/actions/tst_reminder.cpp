@@ -84,7 +84,7 @@ void TestReminder::startUp_data()
     QTest::newRow("15 days ago, Yes") << QVariant(isoDaysFromToday(-15)) << MessageAnswer::Yes << 1
                                       << QStringList{download} << today;
     QTest::newRow("15 days ago, No")
-        << QVariant(isoDaysFromToday(-15)) << MessageAnswer::No << 1 << QStringList() << today;
+            << QVariant(isoDaysFromToday(-15)) << MessageAnswer::No << 1 << QStringList() << today;
     QTest::newRow("garbage") << QVariant(QStringLiteral("#!?")) << MessageAnswer::Yes << 0
                              << QStringList() << today;
 }
@@ -117,18 +117,18 @@ void TestReminder::asksTheExactQuestion()
     fakes.calendar.date = Today;
     fakes.settings.values.insert(Key, isoDaysFromToday(-100));
     // The page must not open before the question has been answered.
-    QStringList openedWhileAsking {QStringLiteral("not asked")};
-    fakes.messages.onShow = [&](const testing::ShownMessage &) {
-        openedWhileAsking = fakes.opener.opened;
-    };
+    QStringList openedWhileAsking{QStringLiteral("not asked")};
+    fakes.messages.onShow
+            = [&](const testing::ShownMessage &) { openedWhileAsking = fakes.opener.opened; };
     fakes.messages.answers = {MessageAnswer::Yes};
 
     RemindOfUpdate();
 
     QCOMPARE(fakes.messages.shown.size(), 1);
     const testing::ShownMessage &asked = fakes.messages.shown.first();
-    QCOMPARE(asked.text, QStringLiteral("There maybe an update to this software available\r"
-                                        "Do you want to check for an update?"));
+    QCOMPARE(asked.text,
+             QStringLiteral("There maybe an update to this software available\r"
+                            "Do you want to check for an update?"));
     QCOMPARE(asked.icon, MessageIcon::Information);
     QCOMPARE(asked.buttons, MessageButtons::YesNo);
     QCOMPARE(openedWhileAsking, QStringList());

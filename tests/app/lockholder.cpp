@@ -20,7 +20,6 @@ int main(int argc, char *argv[])
     if (!acquired)
         return 0;
     char buffer[64];
-    while (read(STDIN_FILENO, buffer, sizeof buffer) > 0) {
-    }
+    while (read(STDIN_FILENO, buffer, sizeof buffer) > 0) {}
     return 0;
 }

@@ -1,12 +1,12 @@
-#include "forms.h"
-#include "singleinstance.h"
-#include "startup.h"
-#include "raiserequest.h"
 #include "fakes.h"
+#include "forms.h"
 #include "frmabout.h"
 #include "frmdisplay.h"
-#include "frmmain.h"
 #include "frmexitscreen.h"
+#include "frmmain.h"
+#include "raiserequest.h"
+#include "singleinstance.h"
+#include "startup.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -16,8 +16,8 @@
 #include <QTest>
 
 using namespace amorisk;
-using amorisk::testing::TestServices;
 using amorisk::testing::flushDeletes;
+using amorisk::testing::TestServices;
 
 class TestLifetime : public QObject
 {
@@ -145,7 +145,8 @@ private slots:
         SingleInstance second(lock);
         RaiseChannel unanswered(RaiseChannel::pathBeside(lock));
         QVERIFY(!startUp(second, &unanswered));
-        QCOMPARE(fakes.messages.texts(), QStringList{QStringLiteral("Application is already running")});
+        QCOMPARE(fakes.messages.texts(),
+                 QStringList{QStringLiteral("Application is already running")});
         QCOMPARE(fakes.messages.shown.first().icon, MessageIcon::Information);
         QVERIFY(Forms::loadOrder().empty());
         QCOMPARE(fakes.exitCodes, QList<int>{0});
@@ -160,23 +161,23 @@ private slots:
         const QString help = QStringLiteral("^Usage: \\S*amorisk \\[options\\]\n(.*\n)*"
                                             "  -h, --help .*\n  -v, --version .*\n$");
         const QString version = QStringLiteral("^Amorisk 1\\.15\n$");
-        QTest::newRow("--help") << QStringList {"--help"} << 0 << help << "^$";
-        QTest::newRow("-h") << QStringList {"-h"} << 0 << help << "^$";
-        QTest::newRow("--version") << QStringList {"--version"} << 0 << version << "^$";
-        QTest::newRow("-v") << QStringList {"-v"} << 0 << version << "^$";
-        QTest::newRow("help wins over version") << QStringList {"-v", "-h"} << 0 << help << "^$";
-        QTest::newRow("unknown long option") << QStringList {"--bogus"} << 2 << "^$"
+        QTest::newRow("--help") << QStringList{"--help"} << 0 << help << "^$";
+        QTest::newRow("-h") << QStringList{"-h"} << 0 << help << "^$";
+        QTest::newRow("--version") << QStringList{"--version"} << 0 << version << "^$";
+        QTest::newRow("-v") << QStringList{"-v"} << 0 << version << "^$";
+        QTest::newRow("help wins over version") << QStringList{"-v", "-h"} << 0 << help << "^$";
+        QTest::newRow("unknown long option") << QStringList{"--bogus"} << 2 << "^$"
                                              << "^amorisk: [^\n]*'bogus'[^\n]*\n$";
-        QTest::newRow("unknown short option") << QStringList {"-x"} << 2 << "^$"
+        QTest::newRow("unknown short option") << QStringList{"-x"} << 2 << "^$"
                                               << "^amorisk: [^\n]*'x'[^\n]*\n$";
-        QTest::newRow("stray argument") << QStringList {"reading.txt"} << 2 << "^$"
+        QTest::newRow("stray argument") << QStringList{"reading.txt"} << 2 << "^$"
                                         << "^amorisk: [^\n]*'reading.txt'[^\n]*\n$";
         QTest::newRow("version then a stray argument")
-            << QStringList {"--version", "extra"} << 2 << "^$"
-            << "^amorisk: [^\n]*'extra'[^\n]*\n$";
+                << QStringList{"--version", "extra"} << 2 << "^$"
+                << "^amorisk: [^\n]*'extra'[^\n]*\n$";
         QTest::newRow("no arguments: on to the display check")
-            << QStringList {} << 1 << "^$"
-            << "^amorisk: no display found[^\n]*\n$";
+                << QStringList{} << 1 << "^$"
+                << "^amorisk: no display found[^\n]*\n$";
     }
 
     void optionsAreAnsweredWithoutADisplay()

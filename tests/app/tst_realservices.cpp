@@ -1,7 +1,7 @@
-#include "realservices.h"
 #include "fakes.h"
 #include "modhelp.h"
 #include "pages.h"
+#include "realservices.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -65,7 +65,6 @@ public slots:
     void openUrl(const QUrl &url) { urls << url; }
 };
 
-
 class TestRealServices : public QObject
 {
     Q_OBJECT
@@ -88,8 +87,8 @@ void TestRealServices::defaultPathFollowsXdg_data()
     QTest::addColumn<bool>("withoutHome"); // in a process started without HOME
 
     const QString home = QDir::homePath() + QStringLiteral("/.config/amorisk/amorisk.conf");
-    QTest::newRow("XDG_CONFIG_HOME set") << true << QByteArray("/srv/cfg")
-                                         << "/srv/cfg/amorisk/amorisk.conf" << false;
+    QTest::newRow("XDG_CONFIG_HOME set")
+            << true << QByteArray("/srv/cfg") << "/srv/cfg/amorisk/amorisk.conf" << false;
     QTest::newRow("XDG_CONFIG_HOME unset") << false << QByteArray() << home << false;
     QTest::newRow("XDG_CONFIG_HOME empty") << true << QByteArray() << home << false;
     QTest::newRow("relative XDG_CONFIG_HOME ignored") << true << QByteArray("cfg") << home << false;
@@ -162,9 +161,8 @@ void TestRealServices::badFileStillGivesANormalStart_data()
     QTest::addColumn<bool>("todayWritten");
     QTest::addColumn<QByteArray>("warning");
 
-    QTest::newRow("binary junk") << Damage::None
-                                 << QByteArray("\0\xff\xfe[\x01=\n\0\0garbage", 15) << 0 << true
-                                 << QByteArray();
+    QTest::newRow("binary junk") << Damage::None << QByteArray("\0\xff\xfe[\x01=\n\0\0garbage", 15)
+                                 << 0 << true << QByteArray();
     QTest::newRow("date broken by a stray quote")
             << Damage::None << QByteArray("LastUpdateReminder=\"2026-01-01\n") << 0 << true
             << QByteArray();
@@ -243,12 +241,11 @@ void TestRealServices::desktopOpenerPassesTheAddressIntact_data()
 {
     QTest::addColumn<QString>("address");
     QTest::newRow("home page") << web::pageAddress(QStringLiteral("home-page"));
-    QTest::newRow("escaped delimiters")
-            << web::pageAddress(QStringLiteral("qorv-refer-a-friend"))
-                       + QStringLiteral("&taf1=a%26b%3Dc%23d%25e%2Bf%20g&taf2=%0D%0A%09");
+    QTest::newRow("escaped delimiters") << web::pageAddress(QStringLiteral("qorv-refer-a-friend"))
+                    + QStringLiteral("&taf1=a%26b%3Dc%23d%25e%2Bf%20g&taf2=%0D%0A%09");
     QTest::newRow("escaped slashes and non-ASCII")
             << web::pageAddress(QStringLiteral("qorv-refer-a-friend"))
-                       + QStringLiteral("&taf3=Zo%C3%AB%20%E6%9D%8E&taf6=https%3A%2F%2Fx%2F");
+                    + QStringLiteral("&taf3=Zo%C3%AB%20%E6%9D%8E&taf6=https%3A%2F%2Fx%2F");
 }
 
 void TestRealServices::desktopOpenerPassesTheAddressIntact()

@@ -1,9 +1,9 @@
+#include "fakes.h"
 #include "forms.h"
+#include "frmmain.h"
 #include "realservices.h"
 #include "singleinstance.h"
 #include "startup.h"
-#include "fakes.h"
-#include "frmmain.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,8 +17,8 @@
 #include <algorithm>
 
 using namespace amorisk;
-using amorisk::testing::TestServices;
 using amorisk::testing::flushDeletes;
+using amorisk::testing::TestServices;
 
 namespace {
 
@@ -62,8 +62,10 @@ private slots:
         TestServices fakes;
         FrmMain *main = Forms::frmMain();
         main->show();
-        main->findChild<QLineEdit *>(QStringLiteral("txtFirstName"))->setText(QStringLiteral("ADA"));
-        main->findChild<QLineEdit *>(QStringLiteral("txtLastName"))->setText(QStringLiteral("KING"));
+        main->findChild<QLineEdit *>(QStringLiteral("txtFirstName"))
+                ->setText(QStringLiteral("ADA"));
+        main->findChild<QLineEdit *>(QStringLiteral("txtLastName"))
+                ->setText(QStringLiteral("KING"));
         // Warm up caches (fonts, pictures, style) before the baseline.
         for (int i = 0; i < 50; ++i)
             readAndGoBack(i);

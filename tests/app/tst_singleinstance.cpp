@@ -35,8 +35,8 @@ private:
     {
         QFile file(path);
         return file.open(QIODevice::ReadOnly)
-               && file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds),
-                                   QFileDevice::FileModificationTime);
+                && file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds),
+                                    QFileDevice::FileModificationTime);
     }
 
     static QString answerOf(QProcess &process)
@@ -129,8 +129,8 @@ private slots:
                 const qint64 deadPid = gone.processId();
                 QVERIFY(gone.waitForFinished(10000));
                 contents = QByteArray::number(deadPid) + "\namorisk\n"
-                           + QSysInfo::machineHostName().toUtf8() + "\n"
-                           + QSysInfo::machineUniqueId() + "\n";
+                        + QSysInfo::machineHostName().toUtf8() + "\n" + QSysInfo::machineUniqueId()
+                        + "\n";
             } else if (leftover == QLatin1String("garbage")) {
                 contents = QByteArray("\x8f\x01garbage\n\n\xff", 12);
             }

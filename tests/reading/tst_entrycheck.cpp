@@ -121,8 +121,8 @@ void TestEntryCheck::acceptsExactlyTheRealDates()
     QFETCH(int, month);
     QFETCH(int, day);
 
-    const EntryOutcome outcome =
-            ValidateInput(entry("Ann", "Lee", month, day, QString::number(year)));
+    const EntryOutcome outcome
+            = ValidateInput(entry("Ann", "Lee", month, day, QString::number(year)));
     const bool real = QDate(year, month, day).isValid();
     QCOMPARE(outcome.accepted, real);
     QCOMPARE(outcome.focus, FocusTarget::Unchanged);

@@ -10,9 +10,9 @@ using namespace amorisk::reading;
 
 namespace {
 
-const QStringList signNames = {"Aries",       "Taurus",    "Gemini",   "Cancer",
-                               "Leo",         "Virgo",     "Libra",    "Scorpio",
-                               "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+const QStringList signNames
+        = {"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+           "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 const QMap<QString, QString> elementOf = {
         {"Aries", "Fire"},   {"Leo", "Fire"},        {"Sagittarius", "Fire"}, {"Taurus", "Earth"},

@@ -3,8 +3,8 @@
 // Checks shared by the window tests: a control table in twips, as the
 // layouts are drawn up, compared with the built window.
 
-#include "forms.h"
 #include "fakes.h"
+#include "forms.h"
 #include "pages.h"
 #include "version.h"
 
@@ -29,8 +29,8 @@ namespace amorisk::testing {
 struct ControlRow
 {
     const char *name;
-    const char *className; // checked with inherits(); "QFrame" must match exactly
-    const char *container; // "window" = client area; "SSTab1:n" = page n of the tab control
+    const char *className;        // checked with inherits(); "QFrame" must match exactly
+    const char *container;        // "window" = client area; "SSTab1:n" = page n of the tab control
     int left, top, width, height; // twips
     bool autoSize = false;
 };
@@ -155,8 +155,8 @@ inline bool captionFits(QLabel *label)
         return needed.width() <= label->width() && needed.height() <= label->height();
     }
     const int flags = static_cast<int>(label->alignment()) | Qt::TextWordWrap;
-    const QRect lines
-        = label->fontMetrics().boundingRect(QRect(0, 0, box.width(), 10000), flags, label->text());
+    const QRect lines = label->fontMetrics().boundingRect(QRect(0, 0, box.width(), 10000), flags,
+                                                          label->text());
     return lines.width() <= box.width() && label->heightForWidth(label->width()) <= label->height();
 }
 
@@ -185,7 +185,8 @@ inline void checkMenu(QMenu *menu, const std::vector<MenuItemRow> &items)
 // The menu bar: File and Help menus, then two entries that are commands
 // themselves, the last one hidden.
 inline void checkMenuBar(QMainWindow *window, const char *fileMenu,
-    const std::vector<MenuItemRow> &fileItems, const std::vector<MenuItemRow> &helpItems)
+                         const std::vector<MenuItemRow> &fileItems,
+                         const std::vector<MenuItemRow> &helpItems)
 {
     const QList<QAction *> bar = window->menuBar()->actions();
     QCOMPARE(bar.size(), 4);
@@ -221,7 +222,7 @@ inline void checkFixedSize(QWidget *window, QSize size)
 inline void checkCentred(QWidget *window)
 {
     const QPoint offCentre
-        = window->frameGeometry().center() - window->screen()->availableGeometry().center();
+            = window->frameGeometry().center() - window->screen()->availableGeometry().center();
     QVERIFY2(offCentre.manhattanLength() <= 2, "not centred on the screen");
 }
 
@@ -261,10 +262,10 @@ inline void checkLinkOpensItsPage(const TestServices &services, QMainWindow *win
     QFETCH(QString, key);
     window->show();
     activate(window, control);
-    QCOMPARE(services.opener.opened, QStringList {web::pageAddress(key)});
+    QCOMPARE(services.opener.opened, QStringList{web::pageAddress(key)});
     QVERIFY(services.messages.shown.isEmpty());
     QVERIFY(window->isVisible());
-    QCOMPARE(Forms::loadOrder(), std::vector<FormId> {id});
+    QCOMPARE(Forms::loadOrder(), std::vector<FormId>{id});
 }
 
 // The client area is exactly the given size, right below the menu bar, and
@@ -297,9 +298,11 @@ inline void checkProgramIcon(QWidget *window, const char *picture = nullptr)
     QVERIFY2(!icon.isNull(), "no program icon");
     QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32), programIconImage());
     if (picture)
-        QCOMPARE(
-            in<QLabel>(window, picture)->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
-            programIconImage());
+        QCOMPARE(in<QLabel>(window, picture)
+                         ->pixmap()
+                         .toImage()
+                         .convertToFormat(QImage::Format_ARGB32),
+                 programIconImage());
 }
 
 inline bool showAndActivate(QWidget *window)

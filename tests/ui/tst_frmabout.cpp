@@ -1,5 +1,5 @@
-#include "forms.h"
 #include "fakes.h"
+#include "forms.h"
 #include "frmabout.h"
 #include "frmmain.h"
 #include "pages.h"
@@ -23,13 +23,13 @@ namespace {
 const std::vector<ControlRow> &aboutControls()
 {
     static const std::vector<ControlRow> table = {
-        {"Picture1", "QLabel", "window", 120, 120, 480, 480},
-        {"cmdOK", "QPushButton", "window", 5400, 3360, 1260, 345},
-        {"Label1", "QLabel", "window", 360, 720, 6375, 1035},
-        {"Label2", "QLabel", "window", 840, 240, 3180, 240, true},
-        {"lblCoBrand", "amorisk::LinkLabel", "window", 4080, 2880, 2670, 195, true},
-        {"Label3", "QLabel", "window", 360, 2280, 6255, 615},
-        {"lblHomePage", "amorisk::LinkLabel", "window", 2040, 1920, 4650, 195, true},
+            {"Picture1", "QLabel", "window", 120, 120, 480, 480},
+            {"cmdOK", "QPushButton", "window", 5400, 3360, 1260, 345},
+            {"Label1", "QLabel", "window", 360, 720, 6375, 1035},
+            {"Label2", "QLabel", "window", 840, 240, 3180, 240, true},
+            {"lblCoBrand", "amorisk::LinkLabel", "window", 4080, 2880, 2670, 195, true},
+            {"Label3", "QLabel", "window", 360, 2280, 6255, 615},
+            {"lblHomePage", "amorisk::LinkLabel", "window", 2040, 1920, 4650, 195, true},
     };
     return table;
 }
@@ -236,7 +236,7 @@ void TestFrmAbout::linksOpenTheirPagesAndStayModal()
         QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(4, link->height() / 2));
         openedWhileUp = fakes.opener.opened;
         stillUp = about->isVisible() && QApplication::activeModalWidget() == about
-                  && Forms::isLoaded(FormId::frmAbout);
+                && Forms::isLoaded(FormId::frmAbout);
         QTest::mouseClick(in(about, QStringLiteral("cmdOK")), Qt::LeftButton);
     });
 

@@ -4,8 +4,8 @@
 #include "forms.h"
 #include "frmdisplay.h"
 #include "frmmain.h"
-#include "signpicturelist.h"
 #include "pages.h"
+#include "signpicturelist.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -247,8 +247,9 @@ private slots:
                 focus = focus->parentWidget();
             visited << focus->objectName();
         }
-        QCOMPARE(visited, QStringList({"SSTab1", "txtSunSignPositiveTraits",
-                                       "txtSunSignNegativeTraits", "picSunSign", "cmdBack"}));
+        QCOMPARE(visited,
+                 QStringList({"SSTab1", "txtSunSignPositiveTraits", "txtSunSignNegativeTraits",
+                              "picSunSign", "cmdBack"}));
     }
 
     void menus()

@@ -1,5 +1,5 @@
-#include "forms.h"
 #include "fakes.h"
+#include "forms.h"
 #include "frmexitscreen.h"
 #include "modtellafriend.h"
 #include "pages.h"
@@ -24,21 +24,21 @@ namespace {
 const std::vector<ControlRow> &exitControls()
 {
     static const std::vector<ControlRow> table = {
-        {"Frame6", "QGroupBox", "window", 7320, 120, 3735, 4575},
-        {"lblGoToHome", "amorisk::LinkLabel", "Frame6", 75, 4250, 3585, 210, true},
-        {"Label3", "QLabel", "Frame6", 120, 360, 3495, 3855},
-        {"Frame2", "QGroupBox", "window", 120, 3240, 7065, 1455},
-        {"txtMessage", "QPlainTextEdit", "Frame2", 4800, 3600, 1815, 495},
-        {"txtFriendName", "QLineEdit", "Frame2", 85, 720, 3375, 285},
-        {"txtFriendEmail", "QLineEdit", "Frame2", 3600, 720, 3375, 285},
-        {"txtEmail", "QLineEdit", "Frame2", 3600, 360, 3375, 285},
-        {"cmdSubmit", "QPushButton", "Frame2", 1920, 1080, 3375, 285},
-        {"txtName", "QLineEdit", "Frame2", 85, 360, 3375, 285},
-        {"cmdClose", "QPushButton", "window", 6000, 2760, 1245, 375},
-        {"Check1", "QCheckBox", "window", 30, 2040, 7185, 555},
-        {"picExitScreenIcon", "QLabel", "window", 360, 120, 540, 540},
-        {"Label2", "QLabel", "window", 120, 840, 6975, 1095},
-        {"lblExitScreenCaption", "QLabel", "window", 1080, 240, 720, 435, true},
+            {"Frame6", "QGroupBox", "window", 7320, 120, 3735, 4575},
+            {"lblGoToHome", "amorisk::LinkLabel", "Frame6", 75, 4250, 3585, 210, true},
+            {"Label3", "QLabel", "Frame6", 120, 360, 3495, 3855},
+            {"Frame2", "QGroupBox", "window", 120, 3240, 7065, 1455},
+            {"txtMessage", "QPlainTextEdit", "Frame2", 4800, 3600, 1815, 495},
+            {"txtFriendName", "QLineEdit", "Frame2", 85, 720, 3375, 285},
+            {"txtFriendEmail", "QLineEdit", "Frame2", 3600, 720, 3375, 285},
+            {"txtEmail", "QLineEdit", "Frame2", 3600, 360, 3375, 285},
+            {"cmdSubmit", "QPushButton", "Frame2", 1920, 1080, 3375, 285},
+            {"txtName", "QLineEdit", "Frame2", 85, 360, 3375, 285},
+            {"cmdClose", "QPushButton", "window", 6000, 2760, 1245, 375},
+            {"Check1", "QCheckBox", "window", 30, 2040, 7185, 555},
+            {"picExitScreenIcon", "QLabel", "window", 360, 120, 540, 540},
+            {"Label2", "QLabel", "window", 120, 840, 6975, 1095},
+            {"lblExitScreenCaption", "QLabel", "window", 1080, 240, 720, 435, true},
     };
     return table;
 }
@@ -127,10 +127,10 @@ void TestFrmExitScreen::controlsFollowTheLayout()
     QWidget *widget = in(screen, control.name);
     if (control.autoSize)
         QVERIFY2(widget->geometry().right() < widget->parentWidget()->width(),
-            "caption runs past its container");
+                 "caption runs past its container");
     if (auto *label = qobject_cast<QLabel *>(widget); label && label->wordWrap())
         QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
-            "wrapped text runs below its rectangle");
+                 "wrapped text runs below its rectangle");
 }
 
 void TestFrmExitScreen::layoutTextsBeforeLoading()
@@ -152,9 +152,9 @@ void TestFrmExitScreen::layoutTextsBeforeLoading()
     QVERIFY(forum.startsWith("Click Here To Visit ") && forum.contains("www.zenthari.com"));
     QVERIFY(!in<QCheckBox>(&screen, "Check1")->isChecked());
     QCOMPARE(in<QLabel>(&screen, "lblGoToHome")->text(),
-        QStringLiteral("Click Here To Visit Zenthari Softwares"));
-    QCOMPARE(
-        in<QGroupBox>(&screen, "Frame6")->title(), QStringLiteral("Download Zenthari Softwares"));
+             QStringLiteral("Click Here To Visit Zenthari Softwares"));
+    QCOMPARE(in<QGroupBox>(&screen, "Frame6")->title(),
+             QStringLiteral("Download Zenthari Softwares"));
     QCOMPARE(in<QGroupBox>(&screen, "Frame2")->title(), QStringLiteral("Refer A Friend"));
     QCOMPARE(in<QPushButton>(&screen, "cmdSubmit")->text(), QStringLiteral("Refer A Friend &Now"));
     QCOMPARE(in<QPushButton>(&screen, "cmdClose")->text(), QStringLiteral("E&xit"));
@@ -247,7 +247,7 @@ void TestFrmExitScreen::promotionFollowsTheDraw()
     Forms::destroyAll();
     // The same text as a draw from the middle of that index's quarter.
     const QString reference
-        = in<QLabel>(loadWithDraw(fakes, index * 0.25 + 0.125), "Label2")->text();
+            = in<QLabel>(loadWithDraw(fakes, index * 0.25 + 0.125), "Label2")->text();
     QCOMPARE(shown, reference);
 }
 
@@ -421,10 +421,11 @@ void TestFrmExitScreen::submitChecksTheForm_data()
     const QString keep;
     QTest::newRow("untouched form")
             << QStringList{keep, keep, keep, keep, keep} << "Please Enter Proper Email Address";
-    QTest::newRow("same addresses") << QStringList {"Ann", "a@b.org", keep, "Bob", "a@b.org"}
+    QTest::newRow("same addresses") << QStringList{"Ann", "a@b.org", keep, "Bob", "a@b.org"}
                                     << "Please Enter Distinct Email Addresses";
-    QTest::newRow("same addresses apart from spaces around") << QStringList {
-        "Ann", "  a@b.org ", keep, "Bob", "a@b.org"} << "Please Enter Distinct Email Addresses";
+    QTest::newRow("same addresses apart from spaces around")
+            << QStringList{"Ann", "  a@b.org ", keep, "Bob", "a@b.org"}
+            << "Please Enter Distinct Email Addresses";
     QTest::newRow("name left at placeholder")
             << QStringList{keep, "a@b.org", keep, "Bob", "c@d.org"} << "Please Enter Your Name";
     QTest::newRow("friend's name left at placeholder")

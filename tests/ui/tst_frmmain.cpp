@@ -86,10 +86,10 @@ const std::vector<LookRow> &mainLook()
 // A dark desktop scheme as an application palette (qt6ct's "darker").
 QPalette darkPalette()
 {
-    const QRgb colours[] = {0xFFFFFFFF, 0xFF424245, 0xFF979797, 0xFF5E5C5B, 0xFF302F2E, 0xFF4A4947,
-                            0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFF3D3D3D, 0xFF222020, 0xFFE7E4E0,
-                            0xFF12608A, 0xFFF9F9F9, 0xFF0986D3, 0xFFA70B06, 0xFF5C5B5A, 0xFFFFFFFF,
-                            0xFF3F3F36, 0xFFFFFFFF, 0x80FFFFFF};
+    const QRgb colours[]
+            = {0xFFFFFFFF, 0xFF424245, 0xFF979797, 0xFF5E5C5B, 0xFF302F2E, 0xFF4A4947, 0xFFFFFFFF,
+               0xFFFFFFFF, 0xFFFFFFFF, 0xFF3D3D3D, 0xFF222020, 0xFFE7E4E0, 0xFF12608A, 0xFFF9F9F9,
+               0xFF0986D3, 0xFFA70B06, 0xFF5C5B5A, 0xFFFFFFFF, 0xFF3F3F36, 0xFFFFFFFF, 0x80FFFFFF};
     QPalette palette;
     for (int role = 0; role < QPalette::NColorRoles; ++role)
         palette.setColor(QPalette::ColorRole(role), QColor::fromRgba(colours[role]));
@@ -101,10 +101,18 @@ QImage clientAreaOf(FormId id)
     TestServices services;
     QWidget *window = nullptr;
     switch (id) {
-    case FormId::frmMain: window = Forms::frmMain(); break;
-    case FormId::frmDisplay: window = Forms::frmDisplay(); break;
-    case FormId::frmAbout: window = Forms::frmAbout(); break;
-    case FormId::frmExitScreen: window = Forms::frmExitScreen(); break;
+    case FormId::frmMain:
+        window = Forms::frmMain();
+        break;
+    case FormId::frmDisplay:
+        window = Forms::frmDisplay();
+        break;
+    case FormId::frmAbout:
+        window = Forms::frmAbout();
+        break;
+    case FormId::frmExitScreen:
+        window = Forms::frmExitScreen();
+        break;
     }
     window->show();
     if (!QTest::qWaitForWindowExposed(window))
@@ -154,10 +162,18 @@ QString spokenName(QWidget *control)
 QWidget *loadForm(FormId id)
 {
     switch (id) {
-    case FormId::frmMain: Forms::frmMain(); break;
-    case FormId::frmDisplay: Forms::frmDisplay(); break;
-    case FormId::frmAbout: Forms::frmAbout(); break;
-    case FormId::frmExitScreen: Forms::frmExitScreen(); break;
+    case FormId::frmMain:
+        Forms::frmMain();
+        break;
+    case FormId::frmDisplay:
+        Forms::frmDisplay();
+        break;
+    case FormId::frmAbout:
+        Forms::frmAbout();
+        break;
+    case FormId::frmExitScreen:
+        Forms::frmExitScreen();
+        break;
     }
     return Forms::loadedWindow(id);
 }
@@ -233,9 +249,9 @@ private slots:
                  QStringList({"Frame2", "cmdExit", "fraName", "Frame5", "Label2"}));
         QCOMPARE(namedChildrenInOrder(in(window, "fraName"), {"cmdNext", "Frame1", "fraBirthDay"}),
                  QStringList({"cmdNext", "Frame1", "fraBirthDay"}));
-        QCOMPARE(namedChildrenInOrder(in(window, "fraBirthDay"),
-                                      {"cboDate", "cboMonth", "cboYear"}),
-                 QStringList({"cboDate", "cboMonth", "cboYear"}));
+        QCOMPARE(
+                namedChildrenInOrder(in(window, "fraBirthDay"), {"cboDate", "cboMonth", "cboYear"}),
+                QStringList({"cboDate", "cboMonth", "cboYear"}));
         // The bottom panel overlaps the form frame and covers it there.
         QCOMPARE(window->centralWidget()->childAt(3, 233)->objectName(), QStringLiteral("Frame5"));
         QCOMPARE(frontOffer(window), QStringLiteral("lblFullBrand"));
@@ -262,8 +278,9 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(visited, QStringList({"txtMiddleName", "txtLastName", "cboMonth", "cboDate",
-                                       "cboYear", "cmdNext", "cmdExit", "txtFirstName"}));
+        QCOMPARE(visited,
+                 QStringList({"txtMiddleName", "txtLastName", "cboMonth", "cboDate", "cboYear",
+                              "cmdNext", "cmdExit", "txtFirstName"}));
         QVERIFY(services.messages.shown.isEmpty());
     }
 
@@ -499,7 +516,7 @@ private slots:
     {
         QTest::addColumn<double>("r");
         QTest::addColumn<double>("halfway"); // 0 when r * 6 + 1 is not meant to be a half
-        QTest::addColumn<QString>("front"); // empty: the stacking stays as it was
+        QTest::addColumn<QString>("front");  // empty: the stacking stays as it was
 
         const QString cobrand = QStringLiteral("lblCobrand");
         const QString full = QStringLiteral("lblFullBrand");
@@ -556,14 +573,15 @@ private slots:
         QTest::addColumn<FormId>("form");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("key");
-        for (auto [form, window] : {std::pair{FormId::frmMain, "frmMain"},
-                                    std::pair{FormId::frmDisplay, "frmDisplay"}}) {
+        for (auto [form, window] :
+             {std::pair{FormId::frmMain, "frmMain"}, std::pair{FormId::frmDisplay, "frmDisplay"}}) {
             QTest::addRow("%s Label61", window) << form << "Label61" << web::PageKey::HomePage;
             QTest::addRow("%s lblCobrand", window) << form << "lblCobrand" << web::PageKey::CoBrand;
             QTest::addRow("%s lblFullBrand", window)
                     << form << "lblFullBrand" << web::PageKey::FullyBranded;
         }
-        QTest::newRow("frmMain Label2") << FormId::frmMain << "Label2" << web::PageKey::FullyBranded;
+        QTest::newRow("frmMain Label2")
+                << FormId::frmMain << "Label2" << web::PageKey::FullyBranded;
         QTest::newRow("frmAbout lblCoBrand")
                 << FormId::frmAbout << "lblCoBrand" << web::PageKey::FullyBranded;
         QTest::newRow("frmAbout lblHomePage")
@@ -595,8 +613,8 @@ private slots:
         QVERIFY(services.messages.shown.isEmpty());
 
         // The offer hidden behind this one is passed by, as the eye passes it by.
-        for (auto *twin : label->parentWidget()->findChildren<QLabel *>(
-                     QString(), Qt::FindDirectChildrenOnly))
+        for (auto *twin :
+             label->parentWidget()->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly))
             if (twin != label && twin->geometry() == label->geometry())
                 QVERIFY(QAccessible::queryAccessibleInterface(twin)->state().invisible);
 

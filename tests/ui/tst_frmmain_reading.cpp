@@ -1,13 +1,13 @@
 #include "fakes.h"
 #include "windowcheck.h"
 
-#include "forms.h"
 #include "entrycheck.h"
-#include "signtable.h"
+#include "forms.h"
 #include "frmdisplay.h"
+#include "frmexitscreen.h"
 #include "frmmain.h"
 #include "showreading.h"
-#include "frmexitscreen.h"
+#include "signtable.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -29,7 +29,7 @@ struct Entries
 {
     QString first, middle, last;
     int month; // 0 = January
-    int day; // 1..31
+    int day;   // 1..31
     int year;
 };
 
@@ -56,7 +56,7 @@ Entries entriesOf(FrmMain *window)
 bool operator==(const Entries &a, const Entries &b)
 {
     return a.first == b.first && a.middle == b.middle && a.last == b.last && a.month == b.month
-           && a.day == b.day && a.year == b.year;
+            && a.day == b.day && a.year == b.year;
 }
 
 void ask(FrmMain *window, const QString &via)

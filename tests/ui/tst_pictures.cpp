@@ -13,8 +13,8 @@
 #include <QtMath>
 #include <QtTest>
 
-using amorisk::SignPictureList;
 using amorisk::FormId;
+using amorisk::SignPictureList;
 
 namespace {
 
@@ -57,8 +57,8 @@ FrameHeader frameHeader(const QByteArray &data)
     qsizetype i = 2;
     while (i + 10 <= data.size() && at(i) == 0xff) {
         const int marker = at(i + 1);
-        const bool startOfFrame =
-            marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 && marker != 0xcc;
+        const bool startOfFrame = marker >= 0xc0 && marker <= 0xcf && marker != 0xc4
+                && marker != 0xc8 && marker != 0xcc;
         if (startOfFrame) {
             frame.marker = marker;
             frame.height = (at(i + 5) << 8) | at(i + 6);
@@ -119,19 +119,32 @@ struct Probe
 QList<Probe> probesOf(int position)
 {
     switch (position) {
-    case 1: return {{false, {68, 116}}, {true, {124, 70}}, {true, {50, 80}}};
-    case 2: return {{false, {80, 56}}, {true, {156, 82}}, {true, {42, 104}}};
-    case 3: return {{false, {96, 106}}, {true, {98, 36}}, {true, {76, 48}}};
-    case 4: return {{false, {104, 70}}, {true, {54, 54}}, {true, {130, 100}}};
-    case 5: return {{false, {116, 122}}, {true, {164, 72}}, {true, {46, 90}}};
-    case 6: return {{false, {122, 112}}, {true, {122, 40}}, {true, {100, 130}}};
-    case 7: return {{false, {106, 112}}, {true, {34, 114}}, {true, {100, 100}}};
-    case 8: return {{false, {78, 106}}, {true, {66, 46}}, {true, {140, 122}}};
-    case 9: return {{false, {78, 92}}, {true, {118, 108}}, {true, {36, 114}}};
-    case 10: return {{false, {104, 70}}, {false, {84, 62}}, {true, {70, 70}}, {true, {136, 74}}};
-    case 11: return {{false, {96, 106}}, {true, {72, 42}}, {true, {66, 134}}};
-    case 12: return {{false, {96, 108}}, {true, {108, 46}}, {true, {90, 62}}};
-    default: return {};
+    case 1:
+        return {{false, {68, 116}}, {true, {124, 70}}, {true, {50, 80}}};
+    case 2:
+        return {{false, {80, 56}}, {true, {156, 82}}, {true, {42, 104}}};
+    case 3:
+        return {{false, {96, 106}}, {true, {98, 36}}, {true, {76, 48}}};
+    case 4:
+        return {{false, {104, 70}}, {true, {54, 54}}, {true, {130, 100}}};
+    case 5:
+        return {{false, {116, 122}}, {true, {164, 72}}, {true, {46, 90}}};
+    case 6:
+        return {{false, {122, 112}}, {true, {122, 40}}, {true, {100, 130}}};
+    case 7:
+        return {{false, {106, 112}}, {true, {34, 114}}, {true, {100, 100}}};
+    case 8:
+        return {{false, {78, 106}}, {true, {66, 46}}, {true, {140, 122}}};
+    case 9:
+        return {{false, {78, 92}}, {true, {118, 108}}, {true, {36, 114}}};
+    case 10:
+        return {{false, {104, 70}}, {false, {84, 62}}, {true, {70, 70}}, {true, {136, 74}}};
+    case 11:
+        return {{false, {96, 106}}, {true, {72, 42}}, {true, {66, 134}}};
+    case 12:
+        return {{false, {96, 108}}, {true, {108, 46}}, {true, {90, 62}}};
+    default:
+        return {};
     }
 }
 
@@ -149,9 +162,10 @@ bool matchesProbes(const QImage &image, int position)
 
 QString desktopIconPath(int size)
 {
-    return qEnvironmentVariable("AMORISK_TEST_SOURCE_DIR") +
-        QStringLiteral("/assets/freedesktop/icons/hicolor/%1x%1/apps/com.zenthari.Amorisk.png")
-            .arg(size);
+    return qEnvironmentVariable("AMORISK_TEST_SOURCE_DIR")
+            + QStringLiteral(
+                      "/assets/freedesktop/icons/hicolor/%1x%1/apps/com.zenthari.Amorisk.png")
+                      .arg(size);
 }
 
 } // namespace
@@ -339,13 +353,18 @@ void TestPictures::denseScreenShowsSharpPictures_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("sharp");
 
-    QTest::newRow("reading window before a reading")
-            << FormId::frmDisplay << "" << "picSunSign" << "aquarius@2x.jpg";
-    QTest::newRow("reading window showing a reading")
-            << FormId::frmDisplay << "Leo" << "picSunSign" << "leo@2x.jpg";
-    QTest::newRow("about window") << FormId::frmAbout << "" << "Picture1" << "amorisk-32@2x.png";
-    QTest::newRow("exit screen")
-            << FormId::frmExitScreen << "" << "picExitScreenIcon" << "amorisk-32@2x.png";
+    QTest::newRow("reading window before a reading") << FormId::frmDisplay << ""
+                                                     << "picSunSign"
+                                                     << "aquarius@2x.jpg";
+    QTest::newRow("reading window showing a reading") << FormId::frmDisplay << "Leo"
+                                                      << "picSunSign"
+                                                      << "leo@2x.jpg";
+    QTest::newRow("about window") << FormId::frmAbout << ""
+                                  << "Picture1"
+                                  << "amorisk-32@2x.png";
+    QTest::newRow("exit screen") << FormId::frmExitScreen << ""
+                                 << "picExitScreenIcon"
+                                 << "amorisk-32@2x.png";
 }
 
 void TestPictures::denseScreenShowsSharpPictures()
@@ -356,9 +375,15 @@ void TestPictures::denseScreenShowsSharpPictures()
     QFETCH(QString, sharp);
     amorisk::testing::TestServices fakes;
     switch (form) {
-    case FormId::frmDisplay: amorisk::Forms::frmDisplay(); break;
-    case FormId::frmAbout: amorisk::Forms::frmAbout(); break;
-    default: amorisk::Forms::frmExitScreen(); break;
+    case FormId::frmDisplay:
+        amorisk::Forms::frmDisplay();
+        break;
+    case FormId::frmAbout:
+        amorisk::Forms::frmAbout();
+        break;
+    default:
+        amorisk::Forms::frmExitScreen();
+        break;
     }
     if (!sign.isEmpty()) {
         amorisk::SunSign = sign;
@@ -367,8 +392,8 @@ void TestPictures::denseScreenShowsSharpPictures()
     QWidget *window = amorisk::Forms::loadedWindow(form);
     QCOMPARE(window->devicePixelRatioF(), 2.0);
 
-    const QImage expected = QImage(QStringLiteral(":/images/") + sharp)
-                                    .convertToFormat(QImage::Format_ARGB32);
+    const QImage expected
+            = QImage(QStringLiteral(":/images/") + sharp).convertToFormat(QImage::Format_ARGB32);
     const QPixmap shown = window->findChild<QLabel *>(box)->pixmap();
     QCOMPARE(shown.devicePixelRatio(), 2.0);
     QCOMPARE(shown.toImage().convertToFormat(QImage::Format_ARGB32), expected);

@@ -84,10 +84,11 @@ Band taperPolyline(const QList<QPointF> &spine, const WidthFn &width)
     const qreal tipR = width(1.0) / 2;
     const QPointF dir = spine.last() - spine[n - 2];
     const qreal a0 = qAtan2(band.left.last().y() - tip.y(), band.left.last().x() - tip.x());
-    const qreal turn = (dir.x() * (band.left.last().y() - tip.y()) -
-                        dir.y() * (band.left.last().x() - tip.x())) > 0
-        ? -1
-        : 1;
+    const qreal turn = (dir.x() * (band.left.last().y() - tip.y())
+                        - dir.y() * (band.left.last().x() - tip.x()))
+                    > 0
+            ? -1
+            : 1;
     for (int k = 1; k < 8; ++k) {
         const qreal a = a0 + turn * M_PI * k / 8;
         polygon << tip + QPointF(qCos(a), qSin(a)) * tipR;

@@ -14,14 +14,8 @@ namespace amorisk::imagegen {
 // A point of an outline; a sharp node breaks the curve (tips, claws, hooves).
 struct Node
 {
-    Node(qreal x, qreal y)
-        : p(x, y)
-    {
-    }
-    Node(QPointF point)
-        : p(point)
-    {
-    }
+    Node(qreal x, qreal y) : p(x, y) {}
+    Node(QPointF point) : p(point) {}
     QPointF p;
     bool sharp = false;
 };

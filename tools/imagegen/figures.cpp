@@ -128,8 +128,8 @@ void taurus(QPainter &p)
 
     Band tail = taper({{161, 90}, {168, 98}, {170, 114}, {167, 132}}, 3.4, 2.4);
     paintPart(p, tail.outline, ivory);
-    QPainterPath tuft =
-        smoothPath({{163, 130}, {169, 129}, {172, 137}, sharp(167, 147), {162, 139}});
+    QPainterPath tuft
+            = smoothPath({{163, 130}, {169, 129}, {172, 137}, sharp(167, 147), {162, 139}});
     paintPart(p, tuft, bronze);
 
     hoof(p, paintLimb(p, {{84, 124}, {82, 142}, {81, 157}}, 12, 7, ivory), 7);
@@ -195,8 +195,8 @@ void taurus(QPainter &p)
     Band horn = taper({{58, 73}, {49, 67}, {44, 58}, {46, 47}}, 10, 1.6);
     paintPart(p, horn.outline, bronze);
     engrave(p, ribs(horn, 5, 0.08, 0.5), horn.outline, 0.7, 120);
-    QPainterPath forelock =
-        smoothPath({{53, 73}, {58, 70}, {64, 72}, {60, 76}, sharp(56, 80), {54, 76}});
+    QPainterPath forelock
+            = smoothPath({{53, 73}, {58, 70}, {64, 72}, {60, 76}, sharp(56, 80), {54, 76}});
     paintPart(p, forelock, bronze, 0.8);
 }
 
@@ -347,7 +347,7 @@ void cancer(QPainter &p)
             const qreal by = 104 + k * 6;
             const qreal bx = 70 + k * 2.5;
             const QList<Node> spine{
-                {bx, by}, {bx - 16, by - 6 + k * 2.5}, sharp(bx - 27, by + 10 + k * 3)};
+                    {bx, by}, {bx - 16, by - 6 + k * 2.5}, sharp(bx - 27, by + 10 + k * 3)};
             Band leg = taper(spine, 5.2, 1.2);
             QPainterPath shape = side ? mirrored(leg.outline) : leg.outline;
             paintPart(p, shape, farBronze);
@@ -506,16 +506,16 @@ void virgo(QPainter &p)
         const QPointF root(110, 80);
         const QPointF tip = root + QPointF(qCos(a) * (56 - k * 4), qSin(a) * (56 - k * 4));
         const QPointF mid = (root + tip) / 2 + QPointF(qCos(a + 1.2), qSin(a + 1.2)) * 6;
-        Band feather =
-            taper({root, mid, tip}, [](qreal t) { return 5 + 9 * qSin(t * M_PI * 0.85); });
+        Band feather
+                = taper({root, mid, tip}, [](qreal t) { return 5 + 9 * qSin(t * M_PI * 0.85); });
         paintPart(p, feather.outline, k % 2 ? farIvory : ivory, 0.9);
         QPainterPath vane;
         vane.moveTo(root);
         vane.quadTo(mid, tip);
         engrave(p, vane, 0.6, 110);
     }
-    QPainterPath covert =
-        smoothPath({{104, 78}, {112, 64}, {126, 52}, {134, 54}, {130, 66}, {122, 80}, {112, 88}});
+    QPainterPath covert = smoothPath(
+            {{104, 78}, {112, 64}, {126, 52}, {134, 54}, {130, 66}, {122, 80}, {112, 88}});
     paintPart(p, covert, ivory);
     engrave(p, scaleRows(covert.boundingRect(), 6), covert, 0.6, 110);
 
@@ -595,7 +595,7 @@ void virgo(QPainter &p)
                                     {85, 57}});
     paintPart(p, face, ivory);
     QPainterPath hairTop = smoothPath(
-        {{84, 54}, {87, 46}, {95, 43}, {103, 46}, {105, 56}, {101, 58}, {97, 51}, {90, 51}});
+            {{84, 54}, {87, 46}, {95, 43}, {103, 46}, {105, 56}, {101, 58}, {97, 51}, {90, 51}});
     paintPart(p, hairTop, bronze);
     engrave(p, strands({{{88, 49}, {94, 46}, {101, 48}}}), hairTop, 0.6, 110);
     eye(p, {88.5, 58.5}, 1.3);
@@ -624,7 +624,7 @@ void libra(QPainter &p)
     chains(150);
     for (qreal x : {50.0, 150.0}) {
         QPainterPath pan = smoothPath(
-            {sharp(x - 21, 112), sharp(x + 21, 112), {x + 14, 121}, {x, 126}, {x - 14, 121}});
+                {sharp(x - 21, 112), sharp(x + 21, 112), {x + 14, 121}, {x, 126}, {x - 14, 121}});
         paintPart(p, pan, gold);
         QPainterPath rim = ellipse({x, 112}, 21, 2.6);
         paintPart(p, rim, ivory, 0.9);
@@ -640,8 +640,8 @@ void libra(QPainter &p)
                                     sharp(86, 150),
                                     sharp(74, 152)});
     paintPart(p, base, gold);
-    QPainterPath column =
-        smoothPath({sharp(97, 142), sharp(103, 142), sharp(102, 64), sharp(98, 64)});
+    QPainterPath column
+            = smoothPath({sharp(97, 142), sharp(103, 142), sharp(102, 64), sharp(98, 64)});
     paintPart(p, column, gold);
     for (qreal y : {92.0, 118.0})
         paintPart(p, ellipse({100, y}, 5, 2.8), gold, 0.9);
@@ -674,7 +674,7 @@ void scorpio(QPainter &p)
         for (int k = 0; k < 4; ++k) {
             const qreal by = 84 + k * 7;
             const QList<Node> spine{
-                {92, by}, {76.0 - k, by - 8 + k * 2}, sharp(66 - k * 2, by + 8 + k * 3)};
+                    {92, by}, {76.0 - k, by - 8 + k * 2}, sharp(66 - k * 2, by + 8 + k * 3)};
             Band leg = taper(spine, 4.2, 1.2);
             paintPart(p, side ? mirrored(leg.outline) : leg.outline, farBronze, 0.9);
         }
@@ -699,8 +699,8 @@ void scorpio(QPainter &p)
     }
     QPainterPath bulb = ellipse({142, 124}, 5.5, 7, 15);
     paintPart(p, bulb, bronze);
-    QPainterPath sting =
-        smoothPath({{139, 119}, {138, 111}, sharp(131, 104), {136, 111}, {144, 118}});
+    QPainterPath sting
+            = smoothPath({{139, 119}, {138, 111}, sharp(131, 104), {136, 111}, {144, 118}});
     paintPart(p, sting,
               {QColor(0x8a, 0x5a, 0x30), QColor(0x50, 0x2c, 0x12), QColor(0x20, 0x0e, 0x04)}, 0.9);
 
@@ -709,8 +709,8 @@ void scorpio(QPainter &p)
         const qreal rx = k < 4 ? 15.5 : 15.5 - (k - 3) * 2.6;
         paintPart(p, ellipse({100, y}, rx, 4.6), ivory);
     }
-    QPainterPath head =
-        smoothPath({{86, 70}, {92, 62}, {108, 62}, {114, 70}, {115, 82}, {100, 88}, {85, 82}});
+    QPainterPath head = smoothPath(
+            {{86, 70}, {92, 62}, {108, 62}, {114, 70}, {115, 82}, {100, 88}, {85, 82}});
     paintPart(p, head, ivory);
     QPainterPath headMarks;
     headMarks.moveTo(100, 64);
@@ -784,11 +784,11 @@ void sagittarius(QPainter &p)
     arrow.lineTo(166, 50);
     p.strokePath(arrow, QPen(inkColour, 2.4, Qt::SolidLine, Qt::RoundCap));
     p.strokePath(arrow, QPen(gold.light, 1.0, Qt::SolidLine, Qt::RoundCap));
-    QPainterPath head =
-        smoothPath({sharp(172, 49), sharp(163, 46), sharp(165, 50), sharp(164, 54)});
+    QPainterPath head
+            = smoothPath({sharp(172, 49), sharp(163, 46), sharp(165, 50), sharp(164, 54)});
     paintPart(p, head, gold, 0.8);
     QPainterPath fletch = smoothPath(
-        {sharp(106, 57.5), sharp(112, 53), sharp(116, 56.5), sharp(113, 60), sharp(107, 58)});
+            {sharp(106, 57.5), sharp(112, 53), sharp(116, 56.5), sharp(113, 60), sharp(107, 58)});
     paintPart(p, fletch, bronze, 0.7);
 
     paintPart(p, taper({{123, 65}, {138, 60}, {156, 57}}, 6, 4).outline, ivory);
@@ -804,8 +804,14 @@ void sagittarius(QPainter &p)
                                      {118, 61},
                                      {113, 55}});
     paintPart(p, head2, ivory);
-    QPainterPath hair = smoothPath(
-        {{112, 52}, {112, 44}, {118, 40}, {126, 41}, {127, 46}, {120, 46}, {116, 50}, {116, 56}});
+    QPainterPath hair = smoothPath({{112, 52},
+                                    {112, 44},
+                                    {118, 40},
+                                    {126, 41},
+                                    {127, 46},
+                                    {120, 46},
+                                    {116, 50},
+                                    {116, 56}});
     paintPart(p, hair, bronze);
     QPainterPath beard = smoothPath({{118, 57}, {124, 58}, {128, 56}, {126, 62}, sharp(120, 64)});
     paintPart(p, beard, bronze, 0.8);
@@ -820,8 +826,13 @@ void capricorn(QPainter &p)
     paintPart(p, tail.outline, ivory);
     engrave(p, scaleRows(tail.outline.boundingRect(), 6), tail.outline, 0.6, 110);
     engrave(p, ribs(tail, 4, 0.25, 0.9), tail.outline, 0.7, 90);
-    QPainterPath fin = smoothPath(
-        {{142, 86}, {134, 80}, sharp(124, 70), {134, 72}, sharp(136, 62), {142, 72}, {146, 82}});
+    QPainterPath fin = smoothPath({{142, 86},
+                                   {134, 80},
+                                   sharp(124, 70),
+                                   {134, 72},
+                                   sharp(136, 62),
+                                   {142, 72},
+                                   {146, 82}});
     paintPart(p, fin, bronze);
     engrave(p, strands({{{140, 82}, {132, 74}}, {{142, 80}, {138, 68}}}), fin, 0.6, 120);
     QPainterPath dorsal = smoothPath({{130, 120}, {140, 128}, sharp(150, 124), {144, 116}});
@@ -893,8 +904,8 @@ void aquarius(QPainter &p)
     paintPart(p, taper({{82, 124}, {86, 140}, {89, 155}}, 7, 5).outline, ivory);
     paintPart(p, ellipse({91, 156}, 4.4, 2.2), ivory);
 
-    QPainterPath chest =
-        smoothPath({{63, 66}, {75, 64}, {87, 66}, {89, 80}, {85, 98}, {66, 98}, {61, 82}});
+    QPainterPath chest
+            = smoothPath({{63, 66}, {75, 64}, {87, 66}, {89, 80}, {85, 98}, {66, 98}, {61, 82}});
     paintPart(p, chest, ivory);
     engrave(p, strands({{{68, 76}, {74, 79}, {80, 76}}, {{75, 82}, {75, 92}}}), chest, 0.7, 100);
     QPainterPath drape = smoothPath({{64, 95},
@@ -974,8 +985,15 @@ void aquarius(QPainter &p)
                                     {68, 58},
                                     {66, 52}});
     paintPart(p, head, ivory);
-    QPainterPath hair = smoothPath(
-        {{65, 52}, {66, 43}, {73, 39}, {81, 40}, {85, 46}, {80, 46}, {74, 46}, {70, 50}, {69, 57}});
+    QPainterPath hair = smoothPath({{65, 52},
+                                    {66, 43},
+                                    {73, 39},
+                                    {81, 40},
+                                    {85, 46},
+                                    {80, 46},
+                                    {74, 46},
+                                    {70, 50},
+                                    {69, 57}});
     paintPart(p, hair, bronze);
     eye(p, {79, 52}, 1.3);
 }
@@ -1005,8 +1023,8 @@ void paintFish(QPainter &p, const QTransform &at, const Tone &tone, const Tone &
                                        {30, 2},
                                        sharp(33, 13),
                                        {26, 6}});
-    QPainterPath dorsal =
-        smoothPath({sharp(-8, -11), {0, -19}, sharp(8, -21), {6, -14}, sharp(10, -9)});
+    QPainterPath dorsal
+            = smoothPath({sharp(-8, -11), {0, -19}, sharp(8, -21), {6, -14}, sharp(10, -9)});
     QPainterPath belly = smoothPath({sharp(-4, 11), {2, 17}, sharp(8, 16), sharp(8, 9)});
     paintPart(p, at.map(dorsal), finTone, 0.9);
     paintPart(p, at.map(belly), finTone, 0.9);
@@ -1026,7 +1044,7 @@ void paintFish(QPainter &p, const QTransform &at, const Tone &tone, const Tone &
 void pisces(QPainter &p)
 {
     QPainterPath cord = smoothPath(
-        {{52, 72}, {36, 90}, {52, 106}, {100, 100}, {148, 94}, {164, 110}, {150, 128}}, false);
+            {{52, 72}, {36, 90}, {52, 106}, {100, 100}, {148, 94}, {164, 110}, {150, 128}}, false);
     p.strokePath(cord, QPen(inkColour, 3.2, Qt::SolidLine, Qt::RoundCap));
     p.strokePath(cord, QPen(gold.mid, 1.6, Qt::SolidLine, Qt::RoundCap));
     p.strokePath(cord, QPen(gold.light, 0.6, Qt::DashLine, Qt::RoundCap));
@@ -1053,10 +1071,14 @@ Footing footingOf(int signIndex)
     switch (signIndex) {
     case 4:
     case 10:
-    case 12: return Footing::Waves;
-    case 11: return Footing::Shore;
-    case 7: return Footing::Clouds;
-    default: return Footing::Ground;
+    case 12:
+        return Footing::Waves;
+    case 11:
+        return Footing::Shore;
+    case 7:
+        return Footing::Clouds;
+    default:
+        return Footing::Ground;
     }
 }
 
@@ -1070,19 +1092,44 @@ void drawFigure(QPainter &p, int signIndex)
         p.translate(-100, -156);
     }
     switch (signIndex) {
-    case 1: aries(p); break;
-    case 2: taurus(p); break;
-    case 3: gemini(p); break;
-    case 4: cancer(p); break;
-    case 5: leo(p); break;
-    case 6: virgo(p); break;
-    case 7: libra(p); break;
-    case 8: scorpio(p); break;
-    case 9: sagittarius(p); break;
-    case 10: capricorn(p); break;
-    case 11: aquarius(p); break;
-    case 12: pisces(p); break;
-    default: break;
+    case 1:
+        aries(p);
+        break;
+    case 2:
+        taurus(p);
+        break;
+    case 3:
+        gemini(p);
+        break;
+    case 4:
+        cancer(p);
+        break;
+    case 5:
+        leo(p);
+        break;
+    case 6:
+        virgo(p);
+        break;
+    case 7:
+        libra(p);
+        break;
+    case 8:
+        scorpio(p);
+        break;
+    case 9:
+        sagittarius(p);
+        break;
+    case 10:
+        capricorn(p);
+        break;
+    case 11:
+        aquarius(p);
+        break;
+    case 12:
+        pisces(p);
+        break;
+    default:
+        break;
     }
     p.restore();
 }

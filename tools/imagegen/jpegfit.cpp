@@ -21,8 +21,8 @@ JpegInfo inspectJpeg(const QByteArray &data)
             continue;
         }
         const int length = (byte(i + 2) << 8) | byte(i + 3);
-        const bool frame =
-            marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 && marker != 0xcc;
+        const bool frame = marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8
+                && marker != 0xcc;
         if (frame && i + 10 <= data.size()) {
             info.valid = true;
             info.baseline = marker == 0xc0;

@@ -102,9 +102,8 @@ int main(int argc, char **argv)
                                             copy.maxBytes, &quality);
             const JpegInfo info = inspectJpeg(jpeg);
             if (jpeg.isEmpty() || !info.baseline || info.components != 3) {
-                QTextStream(stderr) << name << ": no baseline RGB JPEG of " << copy.minBytes
-                                    << ".." << copy.maxBytes << " bytes (quality " << quality
-                                    << ")\n";
+                QTextStream(stderr) << name << ": no baseline RGB JPEG of " << copy.minBytes << ".."
+                                    << copy.maxBytes << " bytes (quality " << quality << ")\n";
                 ok = false;
                 continue;
             }
@@ -124,7 +123,7 @@ int main(int argc, char **argv)
         desktopIcons.append(drawProgramIcon(size, true));
         ok &= writePng(root.filePath(QStringLiteral("assets/freedesktop/icons/hicolor/%1x%1/apps/"
                                                     "com.zenthari.Amorisk.png")
-                                         .arg(size)),
+                                             .arg(size)),
                        desktopIcons.last());
     }
 

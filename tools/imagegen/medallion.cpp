@@ -26,10 +26,7 @@ const char *const names[] = {"aries", "taurus",  "gemini",      "cancer",    "le
 class Lcg
 {
 public:
-    explicit Lcg(quint32 seed)
-        : m_state(seed * 2654435761u + 12345u)
-    {
-    }
+    explicit Lcg(quint32 seed) : m_state(seed * 2654435761u + 12345u) {}
     qreal next()
     {
         m_state = m_state * 1664525u + 1013904223u;
@@ -50,7 +47,8 @@ struct Constellation
 Constellation constellationOf(int sign)
 {
     switch (sign) {
-    case 1: return {{{52, 44}, {116, 38}, {138, 50}, {146, 60}}, {{0, 1}, {1, 2}, {2, 3}}, 1};
+    case 1:
+        return {{{52, 44}, {116, 38}, {138, 50}, {146, 60}}, {{0, 1}, {1, 2}, {2, 3}}, 1};
     case 2:
         return {{{112, 50}, {100, 44}, {88, 38}, {62, 30}, {120, 42}, {128, 34}, {150, 44}},
                 {{0, 1}, {1, 2}, {2, 3}, {0, 4}, {4, 5}, {5, 6}},
@@ -117,11 +115,18 @@ Constellation constellationOf(int sign)
                 {{0, 1}, {1, 2}, {2, 3}, {1, 5}, {5, 4}},
                 1};
     case 12:
-        return {
-            {{36, 70}, {46, 62}, {56, 70}, {48, 80}, {60, 96}, {74, 120}, {88, 150}, {126, 160}},
-            {{0, 1}, {1, 2}, {2, 3}, {3, 0}, {3, 4}, {4, 5}, {5, 6}, {6, 7}},
-            6};
-    default: return {};
+        return {{{36, 70},
+                 {46, 62},
+                 {56, 70},
+                 {48, 80},
+                 {60, 96},
+                 {74, 120},
+                 {88, 150},
+                 {126, 160}},
+                {{0, 1}, {1, 2}, {2, 3}, {3, 0}, {3, 4}, {4, 5}, {5, 6}, {6, 7}},
+                6};
+    default:
+        return {};
     }
 }
 
@@ -226,7 +231,8 @@ void paintSky(QPainter &p, int sign)
 void paintGround(QPainter &p)
 {
     QPainterPath hill = smoothPath(
-        {{0, 162}, {30, 157}, {60, 154}, {100, 152}, {140, 154}, {170, 157}, {200, 162}}, false);
+            {{0, 162}, {30, 157}, {60, 154}, {100, 152}, {140, 154}, {170, 157}, {200, 162}},
+            false);
     hill.lineTo(200, 200);
     hill.lineTo(0, 200);
     hill.closeSubpath();
@@ -235,7 +241,8 @@ void paintGround(QPainter &p)
     earth.setColorAt(1, QColor(0x14, 0x1c, 0x16));
     p.fillPath(hill, earth);
     QPainterPath rim = smoothPath(
-        {{0, 162}, {30, 157}, {60, 154}, {100, 152}, {140, 154}, {170, 157}, {200, 162}}, false);
+            {{0, 162}, {30, 157}, {60, 154}, {100, 152}, {140, 154}, {170, 157}, {200, 162}},
+            false);
     p.strokePath(rim, QPen(QColor(0xb8, 0xc8, 0x9a, 120), 0.9));
     QPainterPath grass;
     Lcg rng(77);
@@ -458,7 +465,8 @@ QPainterPath glyph(int sign)
         g.moveTo(-3, 0);
         g.lineTo(3, 0);
         break;
-    default: break;
+    default:
+        break;
     }
     return g;
 }
@@ -550,10 +558,18 @@ QImage drawSignPicture(int signIndex, int size)
     p.setClipPath(skyDisc());
     paintSky(p, signIndex);
     switch (footingOf(signIndex)) {
-    case Footing::Ground: paintGround(p); break;
-    case Footing::Waves: paintWaves(p); break;
-    case Footing::Shore: paintShore(p); break;
-    case Footing::Clouds: paintClouds(p); break;
+    case Footing::Ground:
+        paintGround(p);
+        break;
+    case Footing::Waves:
+        paintWaves(p);
+        break;
+    case Footing::Shore:
+        paintShore(p);
+        break;
+    case Footing::Clouds:
+        paintClouds(p);
+        break;
     }
     drawFigure(p, signIndex);
     p.restore();

@@ -58,8 +58,8 @@ int widestChannel(const Box &box, int *width)
     *width = -1;
     for (int c = 0; c < 4; ++c) {
         const auto [low, high] = std::minmax_element(
-            box.begin(), box.end(),
-            [c](const Swatch &a, const Swatch &b) { return a.channels[c] < b.channels[c]; });
+                box.begin(), box.end(),
+                [c](const Swatch &a, const Swatch &b) { return a.channels[c] < b.channels[c]; });
         const int w = high->channels[c] - low->channels[c];
         if (w > *width) {
             *width = w;
@@ -196,7 +196,8 @@ QImage drawProgramIcon(int size, bool roundedCorners)
     p.fillPath(heart, white);
     const qreal outline = qMax(1.7 * s, 1.25) / s;
     p.strokePath(
-        heart, QPen(QColor(0x8e, 0x0a, 0x14), outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            heart,
+            QPen(QColor(0x8e, 0x0a, 0x14), outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 
     if (roundedCorners)
         p.strokePath(tile, QPen(QColor(0x1c, 0x5a, 0x96, 160), qMax(0.6, 1.0 / s)));

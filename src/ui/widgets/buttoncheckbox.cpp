@@ -5,7 +5,8 @@
 
 namespace amorisk {
 
-ButtonCheckBox::ButtonCheckBox(QWidget *parent) : QCheckBox(parent) {}
+ButtonCheckBox::ButtonCheckBox(QWidget *parent) : QCheckBox(parent)
+{}
 
 void ButtonCheckBox::paintEvent(QPaintEvent *)
 {

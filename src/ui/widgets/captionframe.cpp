@@ -12,7 +12,8 @@ const int captionPadding = 1;
 
 } // namespace
 
-CaptionFrame::CaptionFrame(QWidget *parent) : QGroupBox(parent) {}
+CaptionFrame::CaptionFrame(QWidget *parent) : QGroupBox(parent)
+{}
 
 void CaptionFrame::paintEvent(QPaintEvent *)
 {

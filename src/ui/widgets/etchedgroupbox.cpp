@@ -5,7 +5,8 @@
 
 namespace amorisk {
 
-EtchedGroupBox::EtchedGroupBox(QWidget *parent) : QGroupBox(parent) {}
+EtchedGroupBox::EtchedGroupBox(QWidget *parent) : QGroupBox(parent)
+{}
 
 void EtchedGroupBox::paintEvent(QPaintEvent *)
 {

@@ -1,9 +1,9 @@
 #include "look.h"
 
 #include <QApplication>
-#include <QHash>
 #include <QFont>
 #include <QGuiApplication>
+#include <QHash>
 #include <QScreen>
 #include <QStringList>
 #include <QWidget>
@@ -20,8 +20,9 @@ void installFontSubstitutions()
     done = true;
     // DejaVu Sans shares Verdana's wide proportions; Liberation Sans is metric
     // compatible with Arial, the closest outline match of MS Sans Serif.
-    QFont::insertSubstitutions(QStringLiteral("Verdana"),
-                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
+    QFont::insertSubstitutions(
+            QStringLiteral("Verdana"),
+            {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
                                 QStringLiteral("DejaVu Sans")});
@@ -31,7 +32,7 @@ void fixWindowFrame(QWidget *window)
 {
     Qt::WindowFlags flags = window->windowFlags();
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-             | Qt::WindowCloseButtonHint;
+            | Qt::WindowCloseButtonHint;
     flags &= ~(Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
     window->setWindowFlags(flags);
 }
@@ -53,15 +54,13 @@ const QPalette &classicPalette()
         // Role by role as QPalette::ColorRole counts them, Window and Button
         // the grey face.
         static const QRgb normal[] = {
-                0xFF000000, 0xFFEFEFEF, 0xFFFFFFFF, 0xFFCACACA, 0xFF9F9F9F, 0xFFB8B8B8,
-                0xFF000000, 0xFFFFFFFF, 0xFF000000, 0xFFFFFFFF, 0xFFEFEFEF, 0xFF767676,
-                0xFF308CC6, 0xFFFFFFFF, 0xFF0000FF, 0xFFFF00FF, 0xFFF7F7F7, 0xFF000000,
-                0xFFFFFFDC, 0xFF000000, 0x80000000};
+                0xFF000000, 0xFFEFEFEF, 0xFFFFFFFF, 0xFFCACACA, 0xFF9F9F9F, 0xFFB8B8B8, 0xFF000000,
+                0xFFFFFFFF, 0xFF000000, 0xFFFFFFFF, 0xFFEFEFEF, 0xFF767676, 0xFF308CC6, 0xFFFFFFFF,
+                0xFF0000FF, 0xFFFF00FF, 0xFFF7F7F7, 0xFF000000, 0xFFFFFFDC, 0xFF000000, 0x80000000};
         static const QRgb disabled[] = {
-                0xFFBEBEBE, 0xFFEFEFEF, 0xFFFFFFFF, 0xFFCACACA, 0xFFBEBEBE, 0xFFB8B8B8,
-                0xFFBEBEBE, 0xFFFFFFFF, 0xFFBEBEBE, 0xFFEFEFEF, 0xFFEFEFEF, 0xFFB1B1B1,
-                0xFF919191, 0xFFFFFFFF, 0xFF0000FF, 0xFFFF00FF, 0xFFF7F7F7, 0xFF000000,
-                0xFFFFFFDC, 0xFF000000, 0x80000000};
+                0xFFBEBEBE, 0xFFEFEFEF, 0xFFFFFFFF, 0xFFCACACA, 0xFFBEBEBE, 0xFFB8B8B8, 0xFFBEBEBE,
+                0xFFFFFFFF, 0xFFBEBEBE, 0xFFEFEFEF, 0xFFEFEFEF, 0xFFB1B1B1, 0xFF919191, 0xFFFFFFFF,
+                0xFF0000FF, 0xFFFF00FF, 0xFFF7F7F7, 0xFF000000, 0xFFFFFFDC, 0xFF000000, 0x80000000};
         static_assert(std::size(normal) == QPalette::NColorRoles);
         QPalette p;
         for (int role = 0; role < QPalette::NColorRoles; ++role) {

@@ -8,8 +8,8 @@ namespace amorisk {
 struct NameKey
 {
     enum Kind {
-        Editing, // types no character (arrows, Tab, Delete, Home...): the box handles it
-        Command, // an Alt or Meta combination: types nothing at all
+        Editing,   // types no character (arrows, Tab, Delete, Home...): the box handles it
+        Command,   // an Alt or Meta combination: types nothing at all
         Character, // types the character `code`, which the filter judges
     };
     Kind kind;

@@ -115,7 +115,8 @@ void TabStripStyle::drawControl(ControlElement element, const QStyleOption *opti
                 // The focus frame the style draws round a tab's caption,
                 // measured from the caption's box inside border and padding.
                 const QRect caption = rect.adjusted(border + padding, border, -border - padding, 0);
-                const int offset = 1 + QProxyStyle::pixelMetric(PM_DefaultFrameWidth, option, widget);
+                const int offset
+                        = 1 + QProxyStyle::pixelMetric(PM_DefaultFrameWidth, option, widget);
                 QStyleOptionFocusRect focus;
                 focus.QStyleOption::operator=(*tab);
                 focus.rect = QRect(caption.left() + 1 + offset, caption.top() + offset,

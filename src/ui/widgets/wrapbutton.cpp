@@ -34,9 +34,8 @@ void drawEdges(QPainter &painter, const QRect &r, const QColor &topLeft, const Q
 
 } // namespace
 
-WrapButton::WrapButton(QWidget *parent)
-    : QPushButton(parent)
-{ }
+WrapButton::WrapButton(QWidget *parent) : QPushButton(parent)
+{}
 
 void WrapButton::paintEvent(QPaintEvent *)
 {
