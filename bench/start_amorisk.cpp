@@ -5,6 +5,7 @@
 #include "displaycheck.h"
 #include "forms.h"
 #include "look.h"
+#include "raiserequest.h"
 #include "realservices.h"
 #include "singleinstance.h"
 #include "startup.h"
@@ -25,10 +26,12 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     amorisk::installFontSubstitutions();
     amorisk::RealServices services;
-    amorisk::SingleInstance instance;
+    const QString lockPath = amorisk::SingleInstance::defaultLockPath();
+    amorisk::SingleInstance instance(lockPath);
+    amorisk::RaiseChannel raise(amorisk::RaiseChannel::pathBeside(lockPath));
     bench::FirstPaint probe(QStringLiteral("frmMain"));
     app.installEventFilter(&probe);
-    if (!amorisk::startUp(instance))
+    if (!amorisk::startUp(instance, &raise))
         return 1;
     const int code = QApplication::exec();
     amorisk::Forms::destroyAll();

@@ -1,11 +1,11 @@
 #include "raiserequest.h"
 
 #include "forms.h"
+#include "raisesocket.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QLibrary>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -17,8 +17,23 @@
 namespace amorisk {
 namespace {
 
-const QByteArray raiseLine = QByteArrayLiteral("raise\n");
-constexpr int timeoutMs = 2000;
+// The socket module: beside the program in the build, in the program's own
+// library folder once installed. Loaded once and never unloaded.
+QFunctionPointer socketFunction(const char *symbol)
+{
+    static QLibrary module;
+    if (!module.isLoaded()) {
+        const QString dir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+        const QString name = QLatin1String(raisesocket::moduleName);
+        for (const QString &path :
+             {dir + name, dir + QLatin1String(AMORISK_RAISE_MODULE_FROM_BIN "/") + name}) {
+            module.setFileName(path);
+            if (module.load())
+                break;
+        }
+    }
+    return module.isLoaded() ? module.resolve(symbol) : nullptr;
+}
 
 void bringForward(QWidget *window, std::vector<QPointer<QWidget>> &toActivate)
 {
@@ -122,44 +137,38 @@ QString RaiseChannel::pathBeside(const QString &lockPath)
     return base + QLatin1String(".socket");
 }
 
-bool RaiseChannel::listen()
+void RaiseChannel::listen()
 {
-    if (m_server)
-        return m_server->isListening();
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    // Only the lock holder comes here, so a socket file still present was
-    // left by a holder that died.
-    QLocalServer::removeServer(m_path);
-    connect(m_server, &QLocalServer::newConnection, this, &RaiseChannel::takeRequests);
-    return m_server->listen(m_path);
+    // A painted window is the input window or the reminder's question that
+    // comes before it; a start while the question waits brings it forward.
+    if (!m_listening)
+        qApp->installEventFilter(this);
+}
+
+bool RaiseChannel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Paint && watched->isWidgetType() && !m_listening) {
+        m_listening = true;
+        qApp->removeEventFilter(this);
+        // After the paint has reached the screen.
+        QTimer::singleShot(0, this, &RaiseChannel::listenNow);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void RaiseChannel::listenNow()
+{
+    const auto listenAt = reinterpret_cast<raisesocket::ListenFunction>(
+            socketFunction(raisesocket::listenSymbol));
+    if (listenAt)
+        listenAt(m_path, this, [this] { raiseVisibleWindow(); });
 }
 
 bool RaiseChannel::request() const
 {
-    QLocalSocket socket;
-    socket.connectToServer(m_path);
-    if (!socket.waitForConnected(timeoutMs))
-        return false;
-    socket.write(raiseLine);
-    const bool sent = socket.waitForBytesWritten(timeoutMs);
-    socket.disconnectFromServer();
-    return sent;
-}
-
-void RaiseChannel::takeRequests()
-{
-    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        auto read = [this, socket] {
-            while (socket->canReadLine()) {
-                if (socket->readLine() == raiseLine)
-                    raiseVisibleWindow();
-            }
-        };
-        connect(socket, &QLocalSocket::readyRead, socket, read);
-        read();
-    }
+    const auto send = reinterpret_cast<raisesocket::RequestFunction>(
+            socketFunction(raisesocket::requestSymbol));
+    return send && send(m_path);
 }
 
 void RaiseChannel::raiseVisibleWindow()

@@ -5,8 +5,6 @@
 
 #include <memory>
 
-class QLocalServer;
-
 namespace amorisk {
 
 class FreshTimeActivation;
@@ -26,8 +24,9 @@ public:
     static QString pathBeside(const QString &lockPath);
 
     // For the lock holder: each request brings the visible window forward
-    // (see raiseVisibleWindow).
-    bool listen();
+    // (see raiseVisibleWindow). The socket is taken once the first window
+    // has painted, so the start-up does not wait for the network library.
+    void listen();
     // For a refused start. False when nothing took the request (an older
     // program, or no program listening); nothing else happens then.
     bool request() const;
@@ -36,11 +35,14 @@ public:
     // the reading or the input window, and a modal box over it if one is open.
     void raiseVisibleWindow();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
-    void takeRequests();
+    void listenNow();
 
     QString m_path;
-    QLocalServer *m_server = nullptr;
+    bool m_listening = false;
     std::unique_ptr<FreshTimeActivation> m_activation;
 };
 

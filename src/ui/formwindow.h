@@ -4,6 +4,7 @@
 #include "look.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QShowEvent>
 
@@ -24,6 +25,16 @@ protected:
     {
         installFontSubstitutions();
         fixWindowFrame(this);
+    }
+
+    void setVisible(bool visible) override
+    {
+        QtWindow::setVisible(visible);
+        // Showing posts each control a request to repaint itself. Left in
+        // the queue they arrive after the window's first paint and paint
+        // it all a second time; taken now, they join that first paint.
+        if (visible)
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
     }
 
     void showEvent(QShowEvent *event) override

@@ -19,6 +19,9 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTabBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 
 namespace amorisk {
 
@@ -37,9 +40,18 @@ FrmDisplay::FrmDisplay() : FormWindow(FormId::frmDisplay), ui(std::make_unique<U
     ui->SSTab1->tabBar()->setDrawBase(false);
     // The text boxes' frames take their colour from the theme background;
     // their scroll bars keep the classic face.
+    // A text's lines keep their shaped glyphs, so a reading's text is shaped
+    // once when laid out, not again for the cursor and for every paint. The
+    // document announces a change just before its layout runs.
     for (QPlainTextEdit *box :
-         {ui->txtSunSignPositiveTraits, ui->txtSunSignNegativeTraits, ui->txtLoveProfile})
+         {ui->txtSunSignPositiveTraits, ui->txtSunSignNegativeTraits, ui->txtLoveProfile}) {
         box->verticalScrollBar()->setPalette(classicPalette());
+        QTextDocument *text = box->document();
+        connect(text, &QTextDocument::contentsChange, box, [text] {
+            for (QTextBlock block = text->begin(); block.isValid(); block = block.next())
+                block.layout()->setCacheEnabled(true);
+        });
+    }
     // Polish now, so the long texts a reading writes are laid out once in
     // their final font rather than again at show.
     ensurePolished();
