@@ -38,11 +38,10 @@ FrmDisplay::FrmDisplay() : FormWindow(FormId::frmDisplay), ui(std::make_unique<U
     // the layout shows it; one shared style draws it for every reading.
     ui->SSTab1->tabBar()->setStyle(tabStripStyle());
     ui->SSTab1->tabBar()->setDrawBase(false);
-    // The text boxes' frames take their colour from the theme background;
-    // their scroll bars keep the classic face.
-    // A text's lines keep their shaped glyphs, so a reading's text is shaped
-    // once when laid out, not again for the cursor and for every paint. The
-    // document announces a change just before its layout runs.
+    // The text boxes' scroll bars keep the classic face. A text's lines
+    // keep their shaped glyphs, so a reading's text is shaped once when laid
+    // out, not again for the cursor and for every paint. The document
+    // announces a change just before its layout runs.
     for (QPlainTextEdit *box :
          {ui->txtSunSignPositiveTraits, ui->txtSunSignNegativeTraits, ui->txtLoveProfile}) {
         box->verticalScrollBar()->setPalette(classicPalette());
