@@ -1,5 +1,6 @@
 // Start-up, peak memory, reading command, Back and memory growth, side by
-// side with a bare Qt window. scripts/bench.sh gives it a private display and
+// side with a bare Qt window and with the input window's layout alone.
+// scripts/bench.sh gives it a private display and
 // D-Bus session; every program it starts runs in that same setting.
 //
 //   amorisk_bench [start-ups per program] [timed readings]
@@ -30,6 +31,8 @@ namespace {
 
 constexpr int warmUpCycles = 50;
 constexpr int grownCycles = 1000;
+// How long the button is held down.
+constexpr int pressMs = 5;
 
 long long monotonicNs()
 {
@@ -80,8 +83,8 @@ public:
 
 // Reading and Back as a user does them: each click is posted and delivered
 // by the running event loop, so deferred deletes and idle work happen where
-// they happen for a user. A command's time runs from posting the click to
-// the end of the first paint of the window it brings up.
+// they happen for a user. A command's time runs from posting the button's
+// release to the end of the first paint of the window it brings up.
 class CycleDriver : public QObject
 {
 public:
@@ -140,7 +143,9 @@ private:
         QTimer::singleShot(2, this, m_next);
     }
 
-    static void click(QWidget *button)
+    // A user presses, sees the button go down, and lets go: the command, and
+    // the wait for its window, start at the release.
+    void click(QWidget *button, const QString &window, std::function<void()> next)
     {
         const QPointF at = QRectF(button->rect()).center();
         const QPointF global = button->mapToGlobal(at);
@@ -148,9 +153,13 @@ private:
                                     new QMouseEvent(QEvent::MouseButtonPress, at, global,
                                                     Qt::LeftButton, Qt::LeftButton,
                                                     Qt::NoModifier));
-        QCoreApplication::postEvent(button,
-                                    new QMouseEvent(QEvent::MouseButtonRelease, at, global,
-                                                    Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+        QTimer::singleShot(pressMs, this, [=, next = std::move(next)] {
+            expect(window, next);
+            QCoreApplication::postEvent(button,
+                                        new QMouseEvent(QEvent::MouseButtonRelease, at, global,
+                                                        Qt::LeftButton, Qt::NoButton,
+                                                        Qt::NoModifier));
+        });
     }
 
     void reading()
@@ -170,11 +179,11 @@ private:
         }
         m_month->setCurrentIndex(m_cycle % 12);
         m_date->setCurrentIndex(m_cycle % 28);
-        expect(QStringLiteral("frmDisplay"), [this] {
-            record(m_readingMs);
-            back();
-        });
-        click(m_main->findChild<QWidget *>(QStringLiteral("cmdNext")));
+        click(m_main->findChild<QWidget *>(QStringLiteral("cmdNext")), QStringLiteral("frmDisplay"),
+              [this] {
+                  record(m_readingMs);
+                  back();
+              });
     }
 
     void back()
@@ -184,12 +193,12 @@ private:
             fail("the reading window is not loaded");
             return;
         }
-        expect(QStringLiteral("frmMain"), [this] {
-            record(m_backMs);
-            ++m_cycle;
-            reading();
-        });
-        click(display->findChild<QWidget *>(QStringLiteral("cmdBack")));
+        click(display->findChild<QWidget *>(QStringLiteral("cmdBack")), QStringLiteral("frmMain"),
+              [this] {
+                  record(m_backMs);
+                  ++m_cycle;
+                  reading();
+              });
     }
 
     void record(std::vector<double> &times)
@@ -345,19 +354,22 @@ int main(int argc, char *argv[])
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
     startOnce(dir + QLatin1String("/bench_start_amorisk"), env); // the first run
-    std::vector<double> bareMs, ourMs;
-    long barePeak = 0, ourPeak = 0;
+    std::vector<double> bareMs, ourMs, layoutMs;
+    long barePeak = 0, ourPeak = 0, layoutPeak = 0;
     for (int i = 0; i < startRuns; ++i) {
         const StartRun bare = startOnce(dir + QLatin1String("/bench_start_bare"), env);
         const StartRun ours = startOnce(dir + QLatin1String("/bench_start_amorisk"), env);
-        if (bare.ms < 0 || ours.ms < 0) {
+        const StartRun layout = startOnce(dir + QLatin1String("/bench_start_layout"), env);
+        if (bare.ms < 0 || ours.ms < 0 || layout.ms < 0) {
             std::fprintf(stderr, "a start-up probe failed (is there a display?)\n");
             return 1;
         }
         bareMs.push_back(bare.ms);
         ourMs.push_back(ours.ms);
+        layoutMs.push_back(layout.ms);
         barePeak = std::max(barePeak, bare.peakKb);
         ourPeak = std::max(ourPeak, ours.peakKb);
+        layoutPeak = std::max(layoutPeak, layout.peakKb);
     }
 
     const QString self = QCoreApplication::applicationFilePath();
@@ -374,6 +386,9 @@ int main(int argc, char *argv[])
     const double backMs = plain["back_median_ms"];
     const double grownOff = plain["growth_kb"];
     const double grownOn = accessible["growth_kb"];
+    const double layoutStartRatio = percentile(layoutMs, 0.5) / percentile(bareMs, 0.5);
+    const double layoutMemoryRatio
+            = static_cast<double>(layoutPeak) / static_cast<double>(barePeak);
     std::printf("%-36s %12s %12s %10s\n", "", "amorisk", "bare window", "target");
     std::printf("%-36s %9.1f ms %9.1f ms %10s  %.3f x, %s\n", "start-up to window painted, median",
                 percentile(ourMs, 0.5), percentile(bareMs, 0.5), "<= 1.05 x", startRatio,
@@ -382,6 +397,10 @@ int main(int argc, char *argv[])
                 percentile(bareMs, 0.95));
     std::printf("%-36s %9ld KB %9ld KB %10s  %.3f x, %s\n", "peak resident memory", ourPeak,
                 barePeak, "<= 1.05 x", memoryRatio, verdict(memoryRatio <= 1.05));
+    std::printf("%-36s %9.1f ms %12s %10s  %.3f x\n", "input window's layout alone: start-up",
+                percentile(layoutMs, 0.5), "", "", layoutStartRatio);
+    std::printf("%-36s %9ld KB %12s %10s  %.3f x\n", "input window's layout alone: peak",
+                layoutPeak, "", "", layoutMemoryRatio);
     std::printf("%-36s %9.2f ms %12s %10s  %s\n", "reading command, median", readingMs, "",
                 "<= 2 ms", verdict(readingMs <= 2));
     std::printf("%-36s %9.2f ms\n", "reading command, p95", plain["reading_p95_ms"]);
