@@ -6,6 +6,7 @@
 #include "frmdisplay.h"
 #include "frmexitscreen.h"
 #include "frmmain.h"
+#include "linklabel.h"
 #include "pages.h"
 
 #include <QAccessible>
@@ -96,24 +97,25 @@ QPalette darkPalette()
     return palette;
 }
 
+QWidget *loadWindow(FormId id)
+{
+    switch (id) {
+    case FormId::frmMain:
+        return Forms::frmMain();
+    case FormId::frmDisplay:
+        return Forms::frmDisplay();
+    case FormId::frmAbout:
+        return Forms::frmAbout();
+    case FormId::frmExitScreen:
+        return Forms::frmExitScreen();
+    }
+    return nullptr;
+}
+
 QImage clientAreaOf(FormId id)
 {
     TestServices services;
-    QWidget *window = nullptr;
-    switch (id) {
-    case FormId::frmMain:
-        window = Forms::frmMain();
-        break;
-    case FormId::frmDisplay:
-        window = Forms::frmDisplay();
-        break;
-    case FormId::frmAbout:
-        window = Forms::frmAbout();
-        break;
-    case FormId::frmExitScreen:
-        window = Forms::frmExitScreen();
-        break;
-    }
+    QWidget *window = loadWindow(id);
     window->show();
     if (!QTest::qWaitForWindowExposed(window))
         return QImage();
@@ -232,6 +234,32 @@ private slots:
         QApplication::setPalette(before);
         QVERIFY(!light.isNull());
         QCOMPARE(dark, light);
+    }
+
+    // Link captions keep their laid-out text between paints; they must still
+    // draw exactly what a label with their settings draws.
+    void captionsDrawAsLabelsDo_data() { clientAreaIgnoresTheDesktopScheme_data(); }
+    void captionsDrawAsLabelsDo()
+    {
+        QFETCH(FormId, window);
+        TestServices services;
+        const QList<LinkLabel *> captions = loadWindow(window)->findChildren<LinkLabel *>();
+        QVERIFY(!captions.isEmpty());
+        for (LinkLabel *caption : captions) {
+            QLabel label(caption->parentWidget());
+            label.hide();
+            label.setText(caption->text());
+            label.setFont(caption->font());
+            label.setPalette(caption->palette());
+            label.setAlignment(caption->alignment());
+            label.setWordWrap(caption->wordWrap());
+            label.setAutoFillBackground(caption->autoFillBackground());
+            label.setGeometry(caption->geometry());
+            // Twice: the second paint uses the kept layout.
+            caption->grab();
+            QVERIFY2(caption->grab().toImage() == label.grab().toImage(),
+                     qPrintable(caption->objectName()));
+        }
     }
 
     void programIcon()
