@@ -324,6 +324,11 @@ void prepareOnFirstInput(FormId id, QWidget *window)
     g_waitingForInput.emplace_back(new FirstInput(window, [id] { prepare(id); }));
 }
 
+void afterPaint(QWidget *window, std::function<void()> step)
+{
+    afterPaintOf(window)->then(std::move(step));
+}
+
 void deleteAfterPaint(FormId id, QWidget *shown)
 {
     slotOf(id).deleteAfter = afterPaintOf(shown);

@@ -51,6 +51,8 @@ void prepareAfterPaint(FormId id, QWidget *shown);
 // Prepares the window after the first key or mouse press in `window`: while
 // the user starts typing, not while the program starts.
 void prepareOnFirstInput(FormId id, QWidget *window);
+// Runs `step` once `window` has painted: work the user need not wait for.
+void afterPaint(QWidget *window, std::function<void()> step);
 // The next unload of the window hides it at once but deletes it only once
 // `shown` has painted: the window the user goes to appears first.
 void deleteAfterPaint(FormId id, QWidget *shown);

@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTextBlock>
@@ -67,6 +68,7 @@ FrmDisplay::FrmDisplay() : FormWindow(FormId::frmDisplay), ui(std::make_unique<U
     // would tear the focus chain through its own descendants.
     ui->cmdBack->setFocus();
 
+    connect(ui->SSTab1, &QTabWidget::currentChanged, this, &FrmDisplay::writeRomance);
     connect(ui->cmdBack, &QPushButton::clicked, this, &FrmDisplay::cmdBack_Click);
     connect(ui->mnuBack, &QAction::triggered, this, &FrmDisplay::cmdBack_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &FrmDisplay::mnuExit_Click);
@@ -102,7 +104,25 @@ void FrmDisplay::setProfile(const reading::SignProfile &row, const QPixmap &pict
     ui->txtSunSignNegativeTraits->setPlainText(QLatin1String(row.negativeTraits));
     ui->picSunSign->setPixmap(picture);
     ui->picSunSign->setAccessibleName(QLatin1String(row.name));
-    ui->txtLoveProfile->setPlainText(QLatin1String(row.romanceProfile));
+    // The romance profile is on the tab behind: it is laid out once the
+    // window has painted, or when its tab comes first, not while the user
+    // waits for the reading.
+    m_romance = QLatin1String(row.romanceProfile);
+    if (ui->SSTab1->currentWidget() == ui->tabRomance)
+        writeRomance();
+    else
+        Forms::afterPaint(this, [window = QPointer<FrmDisplay>(this)] {
+            if (window)
+                window->writeRomance();
+        });
+}
+
+void FrmDisplay::writeRomance()
+{
+    if (m_romance.isNull())
+        return;
+    ui->txtLoveProfile->setPlainText(m_romance);
+    m_romance = QString();
 }
 
 void FrmDisplay::cmdBack_Click()

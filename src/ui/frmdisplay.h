@@ -32,8 +32,10 @@ private:
     void cmdBack_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
+    void writeRomance();
 
     std::unique_ptr<Ui::frmDisplay> ui;
+    QString m_romance;
     bool m_goingBack = false;
 };
 

@@ -6,6 +6,7 @@
 #include "frmmain.h"
 #include "pages.h"
 #include "signpicturelist.h"
+#include "signtable.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -157,9 +158,16 @@ private slots:
     {
         TestServices services;
         FrmDisplay *window = Forms::frmDisplay();
+        auto *tabs = in<QTabWidget>(window, "SSTab1");
+        // Chosen before the window has painted, the romance tab has its text.
+        const reading::SignProfile &row = reading::signTable().front();
+        window->setProfile(row, QPixmap());
+        tabs->setCurrentIndex(1);
+        QCOMPARE(in<QPlainTextEdit>(window, "txtLoveProfile")->toPlainText(),
+                 QLatin1String(row.romanceProfile));
+        tabs->setCurrentIndex(0);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
-        auto *tabs = in<QTabWidget>(window, "SSTab1");
         QCOMPARE(tabs->count(), 2);
         QCOMPARE(tabs->tabText(0), QStringLiteral("Sun Sign Profile"));
         QCOMPARE(tabs->tabText(1), QStringLiteral(" Romance Profile"));
