@@ -5,6 +5,7 @@
 #include "modhelp.h"
 #include "raiserequest.h"
 #include "services.h"
+#include "showreading.h"
 #include "singleinstance.h"
 
 namespace amorisk {
@@ -32,7 +33,7 @@ bool startUp(SingleInstance &instance, RaiseChannel *raise)
     // The first reading's window is built once the user starts on the
     // entries: there are two names to type before a reading can be asked
     // for, and the start itself stays as light as it can be.
-    Forms::prepareOnFirstInput(FormId::frmDisplay, main);
+    Forms::onFirstInput(main, PrepareNextReading);
     return true;
 }
 

@@ -314,14 +314,14 @@ void prepare(FormId id)
     slot.preparedForm = form;
 }
 
-void prepareAfterPaint(FormId id, QWidget *shown)
+QWidget *preparedWindow(FormId id)
 {
-    afterPaintOf(shown)->then([id] { prepare(id); });
+    return slotOf(id).prepared;
 }
 
-void prepareOnFirstInput(FormId id, QWidget *window)
+void onFirstInput(QWidget *window, std::function<void()> step)
 {
-    g_waitingForInput.emplace_back(new FirstInput(window, [id] { prepare(id); }));
+    g_waitingForInput.emplace_back(new FirstInput(window, std::move(step)));
 }
 
 void afterPaint(QWidget *window, std::function<void()> step)

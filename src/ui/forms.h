@@ -46,11 +46,11 @@ void unload(FormId id);
 // does not count as loaded and its load step has not run, but the next use
 // takes it instead of building one. Nothing if it is loaded or prepared.
 void prepare(FormId id);
-// Prepares the window once `shown` has painted, so the user never waits for it.
-void prepareAfterPaint(FormId id, QWidget *shown);
-// Prepares the window after the first key or mouse press in `window`: while
-// the user starts typing, not while the program starts.
-void prepareOnFirstInput(FormId id, QWidget *window);
+// The window built ahead by prepare(), or nullptr; never builds it.
+QWidget *preparedWindow(FormId id);
+// Runs `step` after the first key or mouse press in `window`: while the user
+// starts typing, not while the program starts.
+void onFirstInput(QWidget *window, std::function<void()> step);
 // Runs `step` once `window` has painted: work the user need not wait for.
 void afterPaint(QWidget *window, std::function<void()> step);
 // The next unload of the window hides it at once but deletes it only once

@@ -7,6 +7,7 @@
 #include "frmmain.h"
 #include "look.h"
 #include "modhelp.h"
+#include "showreading.h"
 #include "signpicturelist.h"
 #include "signtable.h"
 #include "tabstripstyle.h"
@@ -62,6 +63,10 @@ FrmDisplay::FrmDisplay() : FormWindow(FormId::frmDisplay), ui(std::make_unique<U
     // shows its sharp copy.
     if (devicePixelRatioF() > 1)
         ui->picSunSign->setPixmap(SignPictureList().picture(11, devicePixelRatioF()));
+    for (const QLabel *value : valueCaptions())
+        m_layoutValues << value->text();
+    m_layoutPicture = ui->picSunSign->pixmap();
+    m_layoutPictureName = ui->picSunSign->accessibleName();
     // The bottom panel comes first in tab order but takes no focus. The
     // layout orders only the pages' controls: creation order already puts
     // cmdBack before the tab control, and ordering the tab control itself
@@ -117,6 +122,39 @@ void FrmDisplay::setProfile(const reading::SignProfile &row, const QPixmap &pict
         });
 }
 
+void FrmDisplay::showSign(const QString &name, const reading::SignProfile *row,
+                          const QPixmap &picture)
+{
+    setSunSign(name);
+    if (row) {
+        setProfile(*row, picture);
+    } else {
+        // A window filled ahead for another sign goes back to its layout.
+        const QList<QLabel *> values = valueCaptions();
+        for (int i = 0; i < values.size(); ++i)
+            setCaption(values[i], m_layoutValues.value(i));
+        for (QPlainTextEdit *box :
+             {ui->txtSunSignPositiveTraits, ui->txtSunSignNegativeTraits, ui->txtLoveProfile})
+            box->clear();
+        m_romance = QString();
+        ui->picSunSign->setPixmap(m_layoutPicture);
+        ui->picSunSign->setAccessibleName(m_layoutPictureName);
+    }
+    m_shownSign = name;
+    m_showsSign = true;
+}
+
+bool FrmDisplay::showsSign(const QString &name) const
+{
+    return m_showsSign && m_shownSign == name;
+}
+
+QList<QLabel *> FrmDisplay::valueCaptions() const
+{
+    return {ui->lblSunSignElement, ui->lblSunSignNumber, ui->lblSunSignDay,
+            ui->lblSunSignCompatibility, ui->lblSunSignBirthStone};
+}
+
 void FrmDisplay::writeRomance()
 {
     if (m_romance.isNull())
@@ -134,7 +172,7 @@ void FrmDisplay::cmdBack_Click()
     m_goingBack = true;
     main->show();
     Forms::unload(FormId::frmDisplay);
-    Forms::prepareAfterPaint(FormId::frmDisplay, main);
+    Forms::afterPaint(main, PrepareNextReading);
     // Back is not leaving the program: the exit screen stays hidden.
     Forms::frmExitScreen()->hide();
 }

@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QTimer>
 
 #include <cmath>
 
@@ -50,6 +51,17 @@ FrmMain::FrmMain() : FormWindow(FormId::frmMain), ui(std::make_unique<Ui::frmMai
         labelForScreenReaders(list);
     ui->txtFirstName->setFocus();
 
+    // A new date is prepared for once the lists come to rest, not at each step.
+    for (QComboBox *list : {ui->cboMonth, ui->cboDate})
+        connect(list, &QComboBox::currentIndexChanged, this, [this] {
+            if (m_readingQueued)
+                return;
+            m_readingQueued = true;
+            QTimer::singleShot(0, this, [this] {
+                m_readingQueued = false;
+                prepareReading();
+            });
+        });
     connect(ui->cmdNext, &QPushButton::clicked, this, &FrmMain::cmdNext_Click);
     connect(ui->mnuNext, &QAction::triggered, this, &FrmMain::cmdNext_Click);
     // cmdExit lies below the client area, out of sight, as it always has;
@@ -206,6 +218,12 @@ void FrmMain::cmdNext_Click()
         return;
     reading::DetermineSunSign(ui->cboMonth->currentIndex(), ui->cboDate->currentIndex());
     ShowReading();
+}
+
+void FrmMain::prepareReading()
+{
+    PrepareReadingFor(
+            reading::sunSignFor(ui->cboMonth->currentIndex(), ui->cboDate->currentIndex()));
 }
 
 void FrmMain::cmdExit_Click()

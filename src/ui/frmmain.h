@@ -29,6 +29,9 @@ public:
     // The twelve sign pictures; the reading window takes its picture from here.
     const SignPictureList &IMGSunsignList() const { return m_IMGSunsignList; }
 
+    // Fills the reading window built ahead for the date the lists show.
+    void prepareReading();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -46,6 +49,7 @@ private:
 
     std::unique_ptr<Ui::frmMain> ui;
     SignPictureList m_IMGSunsignList;
+    bool m_readingQueued = false;
 };
 
 } // namespace amorisk

@@ -9,17 +9,41 @@
 
 namespace amorisk {
 
+namespace {
+
+void fill(FrmDisplay *display, const QString &sign)
+{
+    const reading::SignProfile *row = reading::findSign(sign);
+    display->showSign(sign, row,
+                      row ? Forms::frmMain()->IMGSunsignList().picture(row->index,
+                                                                       display->devicePixelRatioF())
+                          : QPixmap());
+}
+
+} // namespace
+
 void ShowReading()
 {
     FrmDisplay *display = Forms::frmDisplay();
-    display->setSunSign(SunSign);
-    if (const reading::SignProfile *row = reading::findSign(SunSign))
-        display->setProfile(*row,
-                            Forms::frmMain()->IMGSunsignList().picture(
-                                    row->index, display->devicePixelRatioF()));
+    if (!display->showsSign(SunSign))
+        fill(display, SunSign);
     Forms::frmMain()->hide();
     Forms::frmExitScreen()->hide();
     display->show();
+}
+
+void PrepareReadingFor(const QString &sign)
+{
+    auto *display = static_cast<FrmDisplay *>(Forms::preparedWindow(FormId::frmDisplay));
+    if (display && !sign.isEmpty() && !display->showsSign(sign))
+        fill(display, sign);
+}
+
+void PrepareNextReading()
+{
+    Forms::prepare(FormId::frmDisplay);
+    if (auto *main = static_cast<FrmMain *>(Forms::loadedWindow(FormId::frmMain)))
+        main->prepareReading();
 }
 
 } // namespace amorisk

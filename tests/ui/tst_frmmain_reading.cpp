@@ -245,10 +245,23 @@ private slots:
         }
     }
 
+    void unknownSignSetsOnlyTheCaption_data()
+    {
+        QTest::addColumn<bool>("filledAhead");
+        QTest::newRow("fresh window") << false;
+        QTest::newRow("window filled ahead for Leo") << true;
+    }
     void unknownSignSetsOnlyTheCaption()
     {
+        QFETCH(bool, filledAhead);
         TestServices services;
         Forms::frmMain()->show();
+        if (filledAhead) {
+            Forms::prepare(FormId::frmDisplay);
+            PrepareReadingFor(QStringLiteral("Leo"));
+            QCOMPARE(caption(Forms::preparedWindow(FormId::frmDisplay), "lblSunSign"),
+                     QStringLiteral("Leo"));
+        }
         SunSign = QStringLiteral("leo"); // no row: names match with their letter case
         ShowReading();
         QWidget *display = Forms::frmDisplay();
@@ -399,11 +412,19 @@ private slots:
         QVERIFY(services.messages.shown.isEmpty());
     }
 
-    // The next reading's window is built while the user is idle, but it is
-    // not loaded before the reading takes it, and the user sees in it exactly
-    // what a window built on the spot would show.
+    // The next reading's window is built while the user is idle, and filled
+    // for the date once the lists come to rest, but it is not loaded before
+    // the reading takes it, and the user sees in it exactly what a window
+    // built on the spot would show.
+    void preparedWindowShowsWhatAFreshOneShows_data()
+    {
+        QTest::addColumn<bool>("listsSettle");
+        QTest::newRow("asked at once") << false;
+        QTest::newRow("asked once the lists have settled") << true;
+    }
     void preparedWindowShowsWhatAFreshOneShows()
     {
+        QFETCH(bool, listsSettle);
         TestServices services;
         FrmMain *main = Forms::frmMain();
         main->show();
@@ -422,6 +443,10 @@ private slots:
         QCOMPARE(Forms::loadOrder(), (std::vector<FormId>{FormId::frmMain, FormId::frmExitScreen}));
 
         enter(main, virgo);
+        if (listsSettle)
+            QTRY_COMPARE(caption(prepared, "lblSunSign"), QStringLiteral("Virgo"));
+        else
+            QCOMPARE(caption(prepared, "lblSunSign"), QStringLiteral("Leo"));
         ask(main, QStringLiteral("menu"));
         QCOMPARE(Forms::loadedWindow(FormId::frmDisplay), prepared.data());
         QVERIFY(prepared->isVisible());
