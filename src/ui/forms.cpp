@@ -281,6 +281,9 @@ void unload(FormId id)
         return;
     window->hide();
     if (deleteAfter) {
+        // Only the windows still waiting are kept: one entry per Back would
+        // otherwise pile up for as long as the program runs.
+        g_retired.erase(std::remove(g_retired.begin(), g_retired.end(), nullptr), g_retired.end());
         g_retired.emplace_back(window);
         deleteAfter->then([window] {
             if (window)
