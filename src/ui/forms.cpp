@@ -337,6 +337,11 @@ std::vector<FormId> loadOrder()
     return g_loadOrder;
 }
 
+std::size_t entriesKept()
+{
+    return g_retired.size() + g_waiting.size() + g_waitingForInput.size();
+}
+
 void destroyAll()
 {
     for (const auto &waiting : g_waiting)
