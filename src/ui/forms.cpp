@@ -281,11 +281,14 @@ void unload(FormId id)
         return;
     window->hide();
     if (deleteAfter) {
+        // Only the windows still waiting are kept: one entry per Back would
+        // otherwise pile up for as long as the program runs.
+        g_retired.erase(std::remove(g_retired.begin(), g_retired.end(), nullptr), g_retired.end());
         g_retired.emplace_back(window);
-        deleteAfter->then([window] {
-            if (window)
-                window->deleteLater();
-        });
+        // Steps run from the event loop, never from this window's handlers,
+        // so it can go at once: the next reading's window, built by a later
+        // step, then reuses the memory this one frees instead of taking more.
+        deleteAfter->then([window] { delete window.data(); });
     } else {
         // Later, not now: the unload is often asked for from one of the
         // window's own handlers, which is still on the stack.
@@ -337,6 +340,11 @@ void deleteAfterPaint(FormId id, QWidget *shown)
 std::vector<FormId> loadOrder()
 {
     return g_loadOrder;
+}
+
+std::size_t entriesKept()
+{
+    return g_retired.size() + g_waiting.size() + g_waitingForInput.size();
 }
 
 void destroyAll()

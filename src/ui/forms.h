@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <vector>
 
@@ -57,6 +58,9 @@ void afterPaint(QWidget *window, std::function<void()> step);
 // `shown` has painted: the window the user goes to appears first.
 void deleteAfterPaint(FormId id, QWidget *shown);
 std::vector<FormId> loadOrder();
+// How many entries the registry keeps for windows waiting for deletion and
+// for steps waiting on a window: a few, however many readings there have been.
+std::size_t entriesKept();
 
 // Destroys whatever is still loaded, prepared or waiting for deletion without
 // running unload handlers; for the very end of main() and for tests that

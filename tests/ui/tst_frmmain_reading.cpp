@@ -435,10 +435,19 @@ private slots:
         in<QTabWidget>(first, "SSTab1")->setCurrentIndex(1);
         in(first, "txtLoveProfile")->setFocus();
         in<QPlainTextEdit>(first, "txtLoveProfile")->verticalScrollBar()->setValue(3);
+        // The window left goes before the next is built, which then takes
+        // its memory rather than more.
+        int othersAlive = -1;
+        connect(first, &QObject::destroyed, [&](QObject *gone) {
+            othersAlive = 0;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                othersAlive += w != gone && w->objectName() == QLatin1String("frmDisplay");
+        });
         QTest::mouseClick(in(first, "cmdBack"), Qt::LeftButton);
 
         QPointer<QWidget> prepared;
         QTRY_VERIFY(first.isNull() && (prepared = preparedDisplay()));
+        QCOMPARE(othersAlive, 0);
         QVERIFY(!Forms::isLoaded(FormId::frmDisplay));
         QCOMPARE(Forms::loadOrder(), (std::vector<FormId>{FormId::frmMain, FormId::frmExitScreen}));
 
