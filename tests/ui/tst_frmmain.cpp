@@ -6,6 +6,7 @@
 #include "frmdisplay.h"
 #include "frmexitscreen.h"
 #include "frmmain.h"
+#include "laidouttext.h"
 #include "linklabel.h"
 #include "pages.h"
 
@@ -15,6 +16,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
@@ -260,6 +262,57 @@ private slots:
             QVERIFY2(caption->grab().toImage() == label.grab().toImage(),
                      qPrintable(caption->objectName()));
         }
+    }
+
+    // The kept layout draws what drawText draws, on denser screens and for a
+    // text taller than its rectangle too.
+    void laidOutTextDrawsAsDrawTextDoes_data()
+    {
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<qreal>("ratio");
+        const int centred = Qt::AlignCenter | Qt::TextWordWrap;
+        const int left = Qt::AlignLeft | Qt::AlignVCenter;
+        const int top = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+        for (qreal ratio : {1.0, 1.5, 2.0}) {
+            const QByteArray at = " at " + QByteArray::number(ratio) + "x";
+            QTest::newRow("centred, wrapped" + at) << centred << 41 << ratio;
+            QTest::newRow("centred, taller than its box" + at) << centred << 13 << ratio;
+            QTest::newRow("one line, centred vertically" + at) << left << 14 << ratio;
+            QTest::newRow("top, wrapped" + at) << top << 31 << ratio;
+        }
+    }
+    void laidOutTextDrawsAsDrawTextDoes()
+    {
+        QFETCH(int, flags);
+        QFETCH(int, height);
+        QFETCH(qreal, ratio);
+        QFont font(QStringLiteral("Verdana"));
+        font.setPixelSize(11);
+        font.setBold(true);
+        font.setUnderline(true);
+        const QString text = QStringLiteral("Co-brand this software for your site. Put your "
+                                            "own site name and link into this program & give it "
+                                            "away free to your visitors.");
+        // Room around the box shows any text drawn outside it.
+        const QRect box(0, 10, 471, height);
+        QImage expected(QSize(471, height + 20) * ratio, QImage::Format_ARGB32_Premultiplied);
+        expected.setDevicePixelRatio(ratio);
+        expected.fill(Qt::white);
+        QImage drawn = expected;
+        LaidOutText laidOut;
+        for (QImage *image : {&expected, &drawn}) {
+            QPainter painter(image);
+            painter.setFont(font);
+            if (image == &expected) {
+                painter.drawText(box, flags | Qt::TextForceLeftToRight, text);
+            } else {
+                laidOut.draw(&painter, box, flags | Qt::TextForceLeftToRight, text);
+                image->fill(Qt::white); // the second paint uses the kept layout
+                laidOut.draw(&painter, box, flags | Qt::TextForceLeftToRight, text);
+            }
+        }
+        QVERIFY(drawn == expected);
     }
 
     void programIcon()

@@ -42,13 +42,22 @@ void LaidOutText::prepare(const QFont &font, const QRect &rect, int flags, const
 
 void LaidOutText::draw(QPainter *painter, const QRect &rect, int flags, const QString &text)
 {
-    if (!handled(painter->layoutDirection(), flags, text)) {
+    // On a denser screen drawText rounds a centred or bottom-aligned block
+    // its own way; those are left to it.
+    const bool dense = painter->device() && painter->device()->devicePixelRatio() != 1;
+    if (!handled(painter->layoutDirection(), flags, text)
+        || (dense && (flags & (Qt::AlignVCenter | Qt::AlignBottom)))) {
         painter->drawText(rect, flags, text);
         return;
     }
     const QFont &font = painter->font();
     if (flags != m_flags || rect.size() != m_size || text != m_text || font != m_font)
         layOut(font, rect, flags, text);
+    // A text that does not fit is clipped by drawText, and left to it.
+    if (m_height > rect.height() || m_width > rect.width()) {
+        painter->drawText(rect, flags, text);
+        return;
+    }
 
     // Placed as drawText places them: the block as a whole vertically, each
     // line on its own horizontally.
@@ -58,20 +67,12 @@ void LaidOutText::draw(QPainter *painter, const QRect &rect, int flags, const QS
     else if (flags & Qt::AlignVCenter)
         top = (rect.height() - m_height) / 2;
     const QRectF area(rect);
-    const qreal left = (flags & Qt::AlignHCenter) ? (area.width() - m_width) / 2 : 0;
-    const bool clip = !area.contains(QRectF(area.x() + left, area.y() + top, m_width, m_height));
-    if (clip) {
-        painter->save();
-        painter->setClipRect(area, Qt::IntersectClip);
-    }
     for (int i = 0; i < m_layout.lineCount(); ++i) {
         const QTextLine line = m_layout.lineAt(i);
         const qreal x
                 = (flags & Qt::AlignHCenter) ? (area.width() - line.horizontalAdvance()) / 2 : 0;
         line.draw(painter, QPointF(area.x() + x, area.y() + top));
     }
-    if (clip)
-        painter->restore();
 }
 
 void LaidOutText::layOut(const QFont &font, const QRect &rect, int flags, const QString &text)
@@ -103,9 +104,6 @@ void LaidOutText::layOut(const QFont &font, const QRect &rect, int flags, const 
         line.setPosition(QPointF(0, height));
         height += line.height();
         width = qMax(width, line.naturalTextWidth());
-        // Lines below the rectangle would be clipped away.
-        if (height >= rect.height())
-            break;
     }
     m_layout.endLayout();
     m_width = width;

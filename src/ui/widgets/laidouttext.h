@@ -13,8 +13,8 @@ namespace amorisk {
 // Draws a text as QPainter::drawText(rect, flags, text) does, but lays it out
 // only when its text, font, size or flags change: drawText shapes the text
 // and breaks its lines again at every paint. What it does not handle (tabs,
-// mnemonics, right or justified alignment, right-to-left text) goes to
-// drawText itself.
+// mnemonics, right or justified alignment, right-to-left text, a text that
+// does not fit, centring on a denser screen) goes to drawText itself.
 class LaidOutText
 {
 public:
