@@ -1,10 +1,15 @@
 #include "singleinstance.h"
 
+#include "realservices.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cerrno>
 #include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace amorisk {
 
@@ -14,8 +19,35 @@ void startUnguarded(const QString &lockPath)
 {
     std::fprintf(
             stderr,
-            "Amorisk: cannot create the lock file %s; starting without the one-instance check\n",
+            "amorisk: cannot create the lock file %s; starting without the one-instance check\n",
             qPrintable(lockPath));
+}
+
+// Only a folder nobody else can enter keeps another user from planting a lock
+// that refuses our start, or from holding an flock on ours after a crash so
+// that it never turns stale. Fixed as Qt fixes the runtime folder: ours, 0700.
+bool isPrivateFolder(const QString &folder)
+{
+    const QByteArray name = QFile::encodeName(folder);
+    struct stat info;
+    if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST)
+        return false;
+    return ::stat(name.constData(), &info) == 0 && S_ISDIR(info.st_mode)
+            && info.st_uid == ::geteuid()
+            && ((info.st_mode & 077) == 0 || ::chmod(name.constData(), 0700) == 0);
+}
+
+// A lock left read-only (a crash under umask 0222 or 0277, or planted so) cannot
+// be opened for writing, which QLockFile needs before it takes over a stale one.
+// Ours to change back; whether it is stale is still QLockFile's decision, and a
+// live holder's flock still keeps it.
+bool madeWritable(const QString &lockPath)
+{
+    const QByteArray name = QFile::encodeName(lockPath);
+    struct stat info;
+    return ::lstat(name.constData(), &info) == 0 && S_ISREG(info.st_mode)
+            && info.st_uid == ::geteuid() && (info.st_mode & 0600) != 0600
+            && ::chmod(name.constData(), 0600) == 0;
 }
 
 } // namespace
@@ -31,11 +63,12 @@ bool SingleInstance::acquire()
     // A directory or a dangling link in the lock's place can never be
     // replaced by a lock, and a pipe there would block reading it.
     const QFileInfo place(m_lock.fileName());
-    if ((place.exists() || place.isSymLink()) && !place.isFile()) {
+    if (!isPrivateFolder(place.path())
+        || ((place.exists() || place.isSymLink()) && !place.isFile())) {
         startUnguarded(m_lock.fileName());
         return true;
     }
-    if (m_lock.tryLock(0))
+    if (m_lock.tryLock(0) || (madeWritable(m_lock.fileName()) && m_lock.tryLock(0)))
         return true;
     if (m_lock.error() == QLockFile::LockFailedError)
         return false;
@@ -45,11 +78,16 @@ bool SingleInstance::acquire()
 
 QString SingleInstance::defaultLockPath()
 {
-    // The per-user runtime folder (mode 0700): a shared temp folder would let
-    // another user's file refuse our start.
+    // Qt hands out a runtime folder only when it is ours, a real folder and
+    // 0700. Without one, a private folder under the user's cache folder: the
+    // lock is worth nothing once the program ends, and the shared temporary
+    // folder would let another user's file refuse our start.
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
+    if (folder.isEmpty() || QDir::isRelativePath(folder)) {
+        folder = xdgFolder("XDG_CACHE_HOME", "/.cache");
+        QDir().mkpath(folder);
+        folder += QLatin1String("/amorisk");
+    }
     return folder + QLatin1String("/amorisk.lock");
 }
 
