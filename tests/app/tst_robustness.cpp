@@ -46,7 +46,7 @@ class TestRobustness : public QObject
 
 private:
     QProcess m_xvfb;
-    QProcessEnvironment m_x11 = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment m_x11 = QProcessEnvironment::systemEnvironment(); // and $AMORISK
     QTemporaryDir m_copy; // of the program, where any user may run it
 
     // The first free display from :40 on, its own server for these tests.
@@ -178,6 +178,7 @@ private slots:
         if (!QFile::exists(program)) {
             QVERIFY(QFile::copy(qEnvironmentVariable("AMORISK_BINARY"), program));
             QVERIFY(QFile::setPermissions(m_copy.path(), QFile::Permissions(0x7555)));
+            m_x11.insert(QStringLiteral("AMORISK"), program);
         }
 
         QTemporaryDir dir;
@@ -188,23 +189,18 @@ private slots:
         };
         if (!byAnother.isEmpty())
             QCOMPARE(shell(byAnother), 0);
-        QProcessEnvironment env = m_x11;
-        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        env.remove(QStringLiteral("XDG_CACHE_HOME"));
-        env.insert(QStringLiteral("AMORISK"), program);
-        env.insert(QStringLiteral("HOME"), dir.filePath(QStringLiteral("home")));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.filePath(QStringLiteral("run")));
-        env.insert(QStringLiteral("TMPDIR"), dir.filePath(QStringLiteral("tmp")));
-        QStringList command{"sh", "-c",
-                            "mkdir -p home config/amorisk && mkdir -pm 700 run\n" + prepare
-                                    + "\nexec \"$AMORISK\""};
+        QStringList command{
+                "sh", "-c",
+                "export HOME=$PWD/home XDG_CONFIG_HOME=$PWD/config XDG_RUNTIME_DIR=$PWD/run"
+                " TMPDIR=$PWD/tmp; unset QT_QPA_PLATFORM XDG_CACHE_HOME\n"
+                "mkdir -p home config/amorisk && mkdir -pm 700 run\n"
+                        + prepare + "\nexec \"$AMORISK\""};
         if (root)
             command = QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups",
                                   "--"}
                     + command;
         QProcess amorisk;
-        amorisk.setProcessEnvironment(env);
+        amorisk.setProcessEnvironment(m_x11);
         amorisk.setWorkingDirectory(dir.path());
         amorisk.start(command.takeFirst(), command);
 
