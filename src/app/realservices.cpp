@@ -1,5 +1,7 @@
 #include "realservices.h"
 
+#include "singleinstance.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -134,7 +136,7 @@ bool IniSettingsStore::blocked() const
         trouble = m_path + QLatin1String(" is not a regular file");
     } else if (lock.exists() || lock.isSymLink()) {
         QLockFile probe(lock.filePath());
-        if (!probe.tryLock(0) && probe.error() == QLockFile::LockFailedError)
+        if (!tryLockWhateverItsMode(probe) && probe.error() == QLockFile::LockFailedError)
             trouble = lock.filePath() + QLatin1String(" is a lock that cannot be taken");
     }
     if (!trouble.isEmpty() && !m_reported) {

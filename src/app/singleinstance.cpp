@@ -37,20 +37,21 @@ bool isPrivateFolder(const QString &folder)
             && ((info.st_mode & 077) == 0 || ::chmod(name.constData(), 0700) == 0);
 }
 
-// A lock left read-only (a crash under umask 0222 or 0277, or planted so) cannot
-// be opened for writing, which QLockFile needs before it takes over a stale one.
-// Ours to change back; whether it is stale is still QLockFile's decision, and a
-// live holder's flock still keeps it.
-bool madeWritable(const QString &lockPath)
-{
-    const QByteArray name = QFile::encodeName(lockPath);
-    struct stat info;
-    return ::lstat(name.constData(), &info) == 0 && S_ISREG(info.st_mode)
-            && info.st_uid == ::geteuid() && (info.st_mode & 0600) != 0600
-            && ::chmod(name.constData(), 0600) == 0;
-}
-
 } // namespace
+
+bool tryLockWhateverItsMode(QLockFile &lock)
+{
+    if (lock.tryLock(0))
+        return true;
+    // QLockFile opens a stale lock for writing before it takes it over. Ours
+    // to change back; whether it is stale is still QLockFile's decision, and
+    // a live holder's flock still keeps it.
+    const QByteArray name = QFile::encodeName(lock.fileName());
+    struct stat info;
+    return lock.error() == QLockFile::LockFailedError && ::lstat(name.constData(), &info) == 0
+            && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 0600) != 0600
+            && ::chmod(name.constData(), 0600) == 0 && lock.tryLock(0);
+}
 
 // QLockFile's own stale time stays: a live holder keeps an flock on its file,
 // which no later start can take however old the file is, while a file without
@@ -68,7 +69,7 @@ bool SingleInstance::acquire()
         startUnguarded(m_lock.fileName());
         return true;
     }
-    if (m_lock.tryLock(0) || (madeWritable(m_lock.fileName()) && m_lock.tryLock(0)))
+    if (tryLockWhateverItsMode(m_lock))
         return true;
     if (m_lock.error() == QLockFile::LockFailedError)
         return false;

@@ -122,12 +122,13 @@ private slots:
         QTest::addColumn<int>("linesSaid");      // lines on standard error
         QTest::addColumn<QString>("afterwards"); // shell that holds once the window shows
 
-        const QString deadOwner = QStringLiteral(
-                "sh -c : & wait $!; printf '%s\\namorisk\\n' $! >run/amorisk.lock;");
-        // Killed once its lock is there: a lock left read-only, or the row proves nothing.
+        const QString deadOwner
+                = QStringLiteral("sh -c : & wait $!; printf '%s\\namorisk\\n' $! >%1; chmod %2 %1");
+        // Killed once its window shows, leaving a read-only lock, or the row proves nothing.
         const QString crashed = QStringLiteral(
                 "\"$AMORISK\" 2>/dev/null &\n"
-                "for i in $(seq 100); do [ -s run/amorisk.lock ] && break; sleep 0.1; done\n"
+                "timeout 10 xdotool search --sync --all --onlyvisible --pid $! --name '^Amorisk "
+                "v'\n"
                 "kill -9 $!; wait; [ -s run/amorisk.lock ] && [ ! -w run/amorisk.lock ] || exit");
         const QString settingsLock = QStringLiteral("config/amorisk/amorisk.conf.lock");
 
@@ -145,6 +146,9 @@ private slots:
         QTest::newRow("read-only settings lock")
                 << ": >" + settingsLock + "; chmod 444 " + settingsLock << QString() << 1
                 << QString();
+        QTest::newRow("read-only settings lock with a dead owner")
+                << deadOwner.arg(settingsLock, "444") << QString() << 0
+                << "grep -q LastUpdateReminder config/amorisk/amorisk.conf";
         QTest::newRow("fresh garbled settings lock")
                 << "echo garbage >" + settingsLock << QString() << 1 << QString();
         QTest::newRow("lock of a run killed under umask 0222")
@@ -152,9 +156,9 @@ private slots:
         QTest::newRow("lock of a run killed under umask 0277")
                 << "umask 0277;" + crashed << QString() << 0 << QString();
         QTest::newRow("planted 0444 lock with a dead owner")
-                << deadOwner + "chmod 444 run/amorisk.lock" << QString() << 0 << QString();
+                << deadOwner.arg("run/amorisk.lock", "444") << QString() << 0 << QString();
         QTest::newRow("planted 0000 lock with a dead owner")
-                << deadOwner + "chmod 000 run/amorisk.lock" << QString() << 0 << QString();
+                << deadOwner.arg("run/amorisk.lock", "000") << QString() << 0 << QString();
         QTest::newRow("oversized settings file behind a link")
                 << "mkdir dots; { echo LastUpdateReminder=2026-01-01; head -c 70000 /dev/zero; }"
                    " >dots/amorisk.conf; ln -s ../../dots/amorisk.conf config/amorisk/amorisk.conf"
