@@ -25,7 +25,8 @@ void startUnguarded(const QString &lockPath)
 
 // Only a folder nobody else can enter keeps another user from planting a lock
 // that refuses our start, or from holding an flock on ours after a crash so
-// that it never turns stale. Fixed as Qt fixes the runtime folder: ours, 0700.
+// that it never turns stale. Fixed as Qt fixes the runtime folder: ours, 0700
+// (a umask of 0222 would also leave it unwritable).
 bool isPrivateFolder(const QString &folder)
 {
     const QByteArray name = QFile::encodeName(folder);
@@ -34,7 +35,7 @@ bool isPrivateFolder(const QString &folder)
         return false;
     return ::stat(name.constData(), &info) == 0 && S_ISDIR(info.st_mode)
             && info.st_uid == ::geteuid()
-            && ((info.st_mode & 077) == 0 || ::chmod(name.constData(), 0700) == 0);
+            && ((info.st_mode & 0777) == 0700 || ::chmod(name.constData(), 0700) == 0);
 }
 
 } // namespace
@@ -86,7 +87,9 @@ QString SingleInstance::defaultLockPath()
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty() || QDir::isRelativePath(folder)) {
         folder = xdgFolder("XDG_CACHE_HOME", "/.cache");
-        QDir().mkpath(folder);
+        // Made writable whatever the umask (0222 would leave it read-only).
+        if (!QFileInfo::exists(folder) && QDir().mkpath(folder))
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         folder += QLatin1String("/amorisk");
     }
     return folder + QLatin1String("/amorisk.lock");

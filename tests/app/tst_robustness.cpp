@@ -125,11 +125,12 @@ private slots:
         const QString deadOwner
                 = QStringLiteral("sh -c : & wait $!; printf '%s\\namorisk\\n' $! >%1; chmod %2 %1");
         // Killed once its window shows, leaving a read-only lock, or the row proves nothing.
-        const QString crashed = QStringLiteral(
-                "\"$AMORISK\" 2>/dev/null &\n"
-                "timeout 10 xdotool search --sync --all --onlyvisible --pid $! --name '^Amorisk "
-                "v'\n"
-                "kill -9 $!; wait; [ -s run/amorisk.lock ] && [ ! -w run/amorisk.lock ] || exit");
+        const QString crashed
+                = QStringLiteral("\"$AMORISK\" 2>/dev/null &\n"
+                                 "timeout 10 xdotool search --sync --all --onlyvisible --pid $! "
+                                 "--name '^Amorisk v'\n"
+                                 "kill -9 $!; wait; [ -s %1 ] && [ ! -w %1 ] || exit");
+        const QString runLock = QStringLiteral("run/amorisk.lock");
         const QString settingsLock = QStringLiteral("config/amorisk/amorisk.conf.lock");
 
         QTest::newRow("another user's runtime folder and lock in the temp folder")
@@ -152,13 +153,17 @@ private slots:
         QTest::newRow("fresh garbled settings lock")
                 << "echo garbage >" + settingsLock << QString() << 1 << QString();
         QTest::newRow("lock of a run killed under umask 0222")
-                << "umask 0222;" + crashed << QString() << 0 << QString();
+                << "umask 0222;" + crashed.arg(runLock) << QString() << 0 << QString();
         QTest::newRow("lock of a run killed under umask 0277")
-                << "umask 0277;" + crashed << QString() << 0 << QString();
+                << "umask 0277;" + crashed.arg(runLock) << QString() << 0 << QString();
+        QTest::newRow("lock of a run killed under umask 0222, no runtime folder")
+                << "mkdir -m 1777 tmp; unset XDG_RUNTIME_DIR; umask 0222\n"
+                        + crashed.arg("home/.cache/amorisk/amorisk.lock")
+                << QString() << 0 << QString();
         QTest::newRow("planted 0444 lock with a dead owner")
-                << deadOwner.arg("run/amorisk.lock", "444") << QString() << 0 << QString();
+                << deadOwner.arg(runLock, "444") << QString() << 0 << QString();
         QTest::newRow("planted 0000 lock with a dead owner")
-                << deadOwner.arg("run/amorisk.lock", "000") << QString() << 0 << QString();
+                << deadOwner.arg(runLock, "000") << QString() << 0 << QString();
         QTest::newRow("oversized settings file behind a link")
                 << "mkdir dots; { echo LastUpdateReminder=2026-01-01; head -c 70000 /dev/zero; }"
                    " >dots/amorisk.conf; ln -s ../../dots/amorisk.conf config/amorisk/amorisk.conf"
