@@ -48,17 +48,8 @@ out=$(env -u DISPLAY "$binary" 2>&1); code=$?
 check "no display: status 1 (was $code)" [ "$code" -eq 1 ]
 check "no display: one line saying so" [ "$(printf '%s\n' "$out" | wc -l)" -eq 1 -a -n "$(printf '%s' "$out" | grep -i display)" ]
 
-for n in $(seq 90 130); do
-  [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
-  # -noreset: by default the server resets when its last client leaves, and
-  # a start that connects during the reset is refused.
-  Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-  xvfb=$!
-  export DISPLAY=:$n
-  wait_for 10 xdpyinfo >/dev/null 2>&1 && break
-  kill "$xvfb" 2>/dev/null; xvfb=
-done
-[ -n "${xvfb:-}" ] || { echo "FAIL - could not start Xvfb"; exit 1; }
+. "$(dirname "$0")/xvfb.sh"
+start_xvfb || exit 1
 
 title="^Amorisk v${version//./\\.}\$"
 conf=$XDG_CONFIG_HOME/amorisk/amorisk.conf
