@@ -5,7 +5,6 @@
 #include "displaycheck.h"
 #include "forms.h"
 #include "look.h"
-#include "raiserequest.h"
 #include "realservices.h"
 #include "singleinstance.h"
 #include "startup.h"
@@ -26,12 +25,10 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     amorisk::installFontSubstitutions();
     amorisk::RealServices services;
-    const QString lockPath = amorisk::SingleInstance::defaultLockPath();
-    amorisk::SingleInstance instance(lockPath);
-    amorisk::RaiseChannel raise(amorisk::RaiseChannel::pathBeside(lockPath));
+    amorisk::SingleInstance instance;
     bench::FirstPaint probe(QStringLiteral("frmMain"));
     app.installEventFilter(&probe);
-    if (!amorisk::startUp(instance, &raise))
+    if (!amorisk::startUp(instance))
         return 1;
     const int code = QApplication::exec();
     amorisk::Forms::destroyAll();

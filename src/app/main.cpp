@@ -3,7 +3,6 @@
 #include "displaycheck.h"
 #include "forms.h"
 #include "look.h"
-#include "raiserequest.h"
 #include "realservices.h"
 #include "singleinstance.h"
 #include "startup.h"
@@ -36,11 +35,9 @@ int main(int argc, char *argv[])
     amorisk::installAccessibility();
 
     amorisk::RealServices services;
-    const QString lockPath = amorisk::SingleInstance::defaultLockPath();
-    amorisk::SingleInstance instance(lockPath);
-    amorisk::RaiseChannel raise(amorisk::RaiseChannel::pathBeside(lockPath));
+    amorisk::SingleInstance instance;
     int code = 0;
-    if (amorisk::startUp(instance, &raise))
+    if (amorisk::startUp(instance))
         code = QApplication::exec();
     amorisk::Forms::destroyAll();
     return code;

@@ -4,7 +4,6 @@
 #include "frmdisplay.h"
 #include "frmexitscreen.h"
 #include "frmmain.h"
-#include "raiserequest.h"
 #include "singleinstance.h"
 #include "startup.h"
 
@@ -141,10 +140,8 @@ private slots:
         SingleInstance running(lock);
         QVERIFY(running.acquire());
 
-        // The running one listens for no raise request, as an older program would not.
         SingleInstance second(lock);
-        RaiseChannel unanswered(RaiseChannel::pathBeside(lock));
-        QVERIFY(!startUp(second, &unanswered));
+        QVERIFY(!startUp(second));
         QCOMPARE(fakes.messages.texts(),
                  QStringList{QStringLiteral("Application is already running")});
         QCOMPARE(fakes.messages.shown.first().icon, MessageIcon::Information);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb and uses it as a person would: the input
-# window appears, a second start is refused and brings the first forward, a
+# window appears, a second start is refused and leaves the first as it is, a
 # killed run does not block the next one, and closing the windows ends the
 # process with status 0.
 set -uo pipefail
@@ -72,17 +72,11 @@ check "input window appears with its title" wait_for 20 has_windows "$title" 1
 check "first run stores today as the last reminder" grep -qx "LastUpdateReminder=$today" "$conf"
 main_window=$(windows "$title" | head -n1)
 
-# Another program's window covers ours and has the focus when the second
-# start comes; once the refusal is answered, ours is on top with the focus.
-# A key typed first, as a user would have: the program then holds the time
-# of that key, older than the refusal's, which a stale activation request
-# would carry.
-press "$main_window" Tab
+# Another program's window covers ours when the second start comes; the
+# running program is left as it is, under the other window.
 xmessage -geometry 1200x1000+0+0 "another program" 2>/dev/null & cover=$!; pids+=("$cover")
 wait_for 10 has_windows '^xmessage$' 1
 cover_window=$(windows '^xmessage$' | head -n1)
-xdotool windowfocus --sync "$cover_window" 2>/dev/null
-focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 above() { # window, other window: xwininfo lists the topmost first
   local id
   for id in $(xwininfo -root -children | awk '$1 ~ /^0x/ {print $1}'); do
@@ -90,7 +84,7 @@ above() { # window, other window: xwininfo lists the topmost first
   done
   return 1
 }
-check "another program's window is on top with the focus" eval 'focused "$cover_window" && above "$cover_window" "$main_window"'
+check "another program's window is above ours" above "$cover_window" "$main_window"
 
 "$binary" 2>>"$work/stderr.log" & second=$!; pids+=("$second")
 check "second start shows the refusal" wait_for 20 has_windows '^Amorisk$' 1
@@ -100,8 +94,8 @@ check "second start ends after the refusal" wait_for 20 stopped "$second"
 check "second start exits with status 0" [ "$(exit_code_of "$second")" -eq 0 ]
 check "second start showed no window of its own" has_windows "$title" 1
 check "first run keeps running" running "$first"
-check "the refusal answered, the running program's window takes the focus" wait_for 10 focused "$main_window"
-check "and comes above the other program's window" above "$main_window" "$cover_window"
+sleep 1
+check "the running program's window stays under the other program's" above "$cover_window" "$main_window"
 kill "$cover" 2>/dev/null; wait "$cover" 2>/dev/null
 
 press "$main_window" alt+h o
@@ -114,9 +108,7 @@ starts=()
 for i in $(seq 10); do env PATH="$work/stub" BROWSER= "$binary" 2>>"$work/stderr.log" & starts+=($!); pids+=($!); done
 check "ten simultaneous starts: one input window" wait_for 30 has_windows "$title" 1
 check "ten simultaneous starts: nine refusals" wait_for 30 has_windows '^Amorisk$' 9
-# Each answered refusal brings the running program forward, and a slow run
-# may do so between focusing the next refusal and answering it: answer
-# again whatever is still open.
+# A slow run may miss a key: answer again whatever is still open.
 for _ in 1 2 3; do
   for w in $(windows '^Amorisk$'); do press "$w" Return; done
   wait_for 5 has_windows '^Amorisk$' 0 && break
