@@ -14,8 +14,6 @@
 
 int main(int argc, char *argv[])
 {
-    if (!amorisk::missingDisplayReason().isEmpty())
-        return 1;
     amorisk::DisplayOpening opening;
     QApplication app(argc, argv);
     opening.done();

@@ -1,64 +1,56 @@
 #include "displaycheck.h"
 
+#include "commandline.h"
+
 #include <QByteArray>
-#include <QList>
+#include <QString>
+#include <QtGlobal>
 
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace amorisk {
 namespace {
 
-bool usesX11()
+QtMessageHandler g_previous = nullptr;
+int g_stderr = -1; // the real standard error while what is written there is held
+
+QByteArray described(const char *variable)
 {
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    return platform.isEmpty() || platform.startsWith("xcb");
+    const QString value = qEnvironmentVariable(variable);
+    if (value.isEmpty())
+        return QByteArray(variable) + " is not set";
+    return QByteArray(variable) + " is \"" + printable(value).toLocal8Bit() + '"';
 }
 
-struct HeldMessage
+void onMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    QtMsgType type;
-    QByteArray category;
-    QString text;
-};
-
-QtMessageHandler g_previous = nullptr;
-QList<HeldMessage> g_held;
-bool g_holding = false;
-
-void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (type == QtFatalMsg) {
-        // Qt found no platform it could open: the display named in DISPLAY
-        // is not there or refuses us.
-        std::fprintf(stderr,
-                     "amorisk: cannot open display \"%s\"; start it from a graphical desktop "
-                     "session\n",
-                     qgetenv("DISPLAY").constData());
-        std::fflush(stderr);
-        std::_Exit(1);
+    if (type != QtFatalMsg) {
+        g_previous(type, context, text);
+        return;
     }
-    g_held.append({type, QByteArray(context.category ? context.category : "default"), text});
+    // No platform Qt tried could be opened.
+    const QByteArray line = "amorisk: no display could be opened (" + described("DISPLAY") + ", "
+            + described("WAYLAND_DISPLAY") + "); start it from a graphical desktop session\n";
+    dprintf(g_stderr >= 0 ? g_stderr : STDERR_FILENO, "%s", line.constData());
+    std::_Exit(1);
 }
 
 } // namespace
 
-QString missingDisplayReason()
-{
-    if (!usesX11())
-        return {}; // offscreen, vnc, wayland: Qt says itself what it lacks
-    if (qgetenv("DISPLAY").isEmpty())
-        return QStringLiteral("amorisk: no display found (DISPLAY is not set); "
-                              "start it from a graphical desktop session");
-    return {};
-}
-
 DisplayOpening::DisplayOpening()
 {
-    if (!usesX11())
-        return;
-    g_holding = true;
-    g_previous = qInstallMessageHandler(holdMessage);
+    g_previous = qInstallMessageHandler(onMessage);
+    std::fflush(stderr);
+    const int held = memfd_create("amorisk-stderr", MFD_CLOEXEC);
+    g_stderr = held < 0 ? -1 : fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
+    if (g_stderr >= 0)
+        dup2(held, STDERR_FILENO);
+    if (held >= 0)
+        close(held);
 }
 
 DisplayOpening::~DisplayOpening()
@@ -68,15 +60,21 @@ DisplayOpening::~DisplayOpening()
 
 void DisplayOpening::done()
 {
-    if (!g_holding)
+    if (!g_previous)
         return;
-    g_holding = false;
-    qInstallMessageHandler(g_previous);
-    const QList<HeldMessage> held = std::exchange(g_held, {});
-    for (const HeldMessage &message : held) {
-        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
-        g_previous(message.type, context, message.text);
+    qInstallMessageHandler(std::exchange(g_previous, nullptr));
+    if (g_stderr < 0)
+        return;
+    std::fflush(stderr);
+    char buffer[4096];
+    ssize_t count = 0;
+    lseek(STDERR_FILENO, 0, SEEK_SET);
+    while ((count = read(STDERR_FILENO, buffer, sizeof buffer)) > 0) {
+        if (write(g_stderr, buffer, size_t(count)) < 0)
+            break;
     }
+    dup2(g_stderr, STDERR_FILENO);
+    close(std::exchange(g_stderr, -1));
 }
 
 } // namespace amorisk

@@ -10,18 +10,10 @@
 
 #include <QApplication>
 
-#include <cstdio>
-
 int main(int argc, char *argv[])
 {
     if (const auto code = amorisk::handleCommandLine(argc, argv))
         return *code;
-
-    const QString noDisplay = amorisk::missingDisplayReason();
-    if (!noDisplay.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(noDisplay));
-        return 1;
-    }
 
     amorisk::DisplayOpening opening;
     QApplication app(argc, argv);
