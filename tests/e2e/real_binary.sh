@@ -71,6 +71,10 @@ env PATH="$work/stub" BROWSER= "$binary" 2>>"$work/stderr.log" & first=$!; pids+
 check "input window appears with its title" wait_for 20 has_windows "$title" 1
 check "first run stores today as the last reminder" grep -qx "LastUpdateReminder=$today" "$conf"
 main_window=$(windows "$title" | head -n1)
+# A desktop groups the window under the menu entry by this class.
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../../assets/freedesktop/com.zenthari.Amorisk.desktop")
+check "the window's class is the desktop entry's StartupWMClass ($wm_class)" \
+  eval 'xprop -id "$main_window" WM_CLASS | grep -qF "\"$wm_class\""'
 
 # Another program's window covers ours when the second start comes; the
 # running program is left as it is, under the other window.
