@@ -14,9 +14,7 @@
 
 int main(int argc, char *argv[])
 {
-    amorisk::DisplayOpening opening;
-    QApplication app(argc, argv);
-    opening.done();
+    const auto app = amorisk::openApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Amorisk"));
     QApplication::setApplicationVersion(QStringLiteral(AMORISK_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("com.zenthari.Amorisk"));
@@ -25,7 +23,7 @@ int main(int argc, char *argv[])
     amorisk::RealServices services;
     amorisk::SingleInstance instance;
     bench::FirstPaint probe(QStringLiteral("frmMain"));
-    app.installEventFilter(&probe);
+    app->installEventFilter(&probe);
     if (!amorisk::startUp(instance))
         return 1;
     const int code = QApplication::exec();

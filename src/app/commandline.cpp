@@ -10,33 +10,15 @@
 
 namespace amorisk {
 
-QString programVersion()
-{
-    return QStringLiteral(AMORISK_VERSION);
-}
-
 QString printable(const QString &text)
 {
     QString shown;
-    for (const QChar c : text) {
-        if (c.category() == QChar::Other_Control)
-            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        else
-            shown += c;
-    }
+    for (const QChar c : text)
+        shown += c.category() == QChar::Other_Control
+                ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'))
+                : QString(c);
     return shown;
 }
-
-namespace {
-
-QCommandLineOption qtOption(const char *name, const QString &valueName)
-{
-    QCommandLineOption option(QString::fromLatin1(name), QString(), valueName);
-    option.setFlags(QCommandLineOption::HiddenFromHelp);
-    return option;
-}
-
-} // namespace
 
 std::optional<int> handleCommandLine(int argc, char *argv[])
 {
@@ -67,13 +49,19 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
     parser.addOption(version);
     // What QApplication and its X11 platform take from the command line, as
     // in every Qt program; the help leaves them to Qt's documentation.
-    for (const char *name :
-         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-          "qwindowicon", "qwindowtitle", "session", "style", "stylesheet", "display", "geometry",
-          "icon", "name", "title", "visual"})
-        parser.addOption(qtOption(name, QStringLiteral("value")));
-    for (const char *name : {"reverse", "testability", "widgetcount", "nograb", "dograb"})
-        parser.addOption(qtOption(name, {}));
+    const auto addQtOptions
+            = [&parser](std::initializer_list<const char *> names, const QString &valueName) {
+                  for (const char *name : names) {
+                      QCommandLineOption option(QString::fromLatin1(name), QString(), valueName);
+                      option.setFlags(QCommandLineOption::HiddenFromHelp);
+                      parser.addOption(option);
+                  }
+              };
+    addQtOptions({"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                  "qwindowicon", "qwindowtitle", "session", "style", "stylesheet", "display",
+                  "geometry", "icon", "name", "title", "visual"},
+                 QStringLiteral("value"));
+    addQtOptions({"reverse", "testability", "widgetcount", "nograb", "dograb"}, QString());
 
     QString error;
     if (!parser.parse(arguments))
@@ -90,7 +78,7 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
         return 0;
     }
     if (parser.isSet(version)) {
-        std::printf("Amorisk %s\n", qPrintable(programVersion()));
+        std::printf("Amorisk %s\n", AMORISK_VERSION);
         return 0;
     }
     return std::nullopt; // Qt's options or a lone "--"

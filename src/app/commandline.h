@@ -6,9 +6,6 @@
 
 namespace amorisk {
 
-// The program's version as the build states it.
-QString programVersion();
-
 // Answers --help and --version and refuses any argument that neither the
 // program nor Qt knows, all before a display is looked for. Returns the exit
 // status when the program ends here; nothing when it goes on to start.

@@ -2,10 +2,6 @@
 
 #include "commandline.h"
 
-#include <QByteArray>
-#include <QString>
-#include <QtGlobal>
-
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -16,65 +12,55 @@ namespace amorisk {
 namespace {
 
 QtMessageHandler g_previous = nullptr;
-int g_stderr = -1; // the real standard error while what is written there is held
+int g_stderr = STDERR_FILENO; // the real standard error while what is written there is held
 
 QByteArray described(const char *variable)
 {
     const QString value = qEnvironmentVariable(variable);
-    if (value.isEmpty())
-        return QByteArray(variable) + " is not set";
-    return QByteArray(variable) + " is \"" + printable(value).toLocal8Bit() + '"';
+    return QByteArray(variable)
+            + (value.isEmpty() ? " is not set" : " is \"" + printable(value).toLocal8Bit() + '"');
 }
 
 void onMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    if (type != QtFatalMsg) {
-        g_previous(type, context, text);
-        return;
-    }
+    if (type != QtFatalMsg)
+        return g_previous(type, context, text);
     // No platform Qt tried could be opened.
-    const QByteArray line = "amorisk: no display could be opened (" + described("DISPLAY") + ", "
-            + described("WAYLAND_DISPLAY") + "); start it from a graphical desktop session\n";
-    dprintf(g_stderr >= 0 ? g_stderr : STDERR_FILENO, "%s", line.constData());
+    dprintf(g_stderr,
+            "amorisk: no display could be opened (%s, %s); start it from a graphical desktop "
+            "session\n",
+            described("DISPLAY").constData(), described("WAYLAND_DISPLAY").constData());
     std::_Exit(1);
 }
 
 } // namespace
 
-DisplayOpening::DisplayOpening()
+std::unique_ptr<QApplication> openApplication(int &argc, char **argv)
 {
-    g_previous = qInstallMessageHandler(onMessage);
     std::fflush(stderr);
     const int held = memfd_create("amorisk-stderr", MFD_CLOEXEC);
-    g_stderr = held < 0 ? -1 : fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
-    if (g_stderr >= 0)
+    const int real = held < 0 ? -1 : fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
+    if (real >= 0) {
+        g_stderr = real;
         dup2(held, STDERR_FILENO);
+    }
+    g_previous = qInstallMessageHandler(onMessage);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(g_previous);
+    if (real >= 0) {
+        std::fflush(stderr);
+        char buffer[4096];
+        ssize_t count = 0;
+        lseek(held, 0, SEEK_SET);
+        while ((count = read(held, buffer, sizeof buffer)) > 0
+               && write(real, buffer, size_t(count)) > 0) {}
+        dup2(real, STDERR_FILENO);
+        close(real);
+        g_stderr = STDERR_FILENO;
+    }
     if (held >= 0)
         close(held);
-}
-
-DisplayOpening::~DisplayOpening()
-{
-    done();
-}
-
-void DisplayOpening::done()
-{
-    if (!g_previous)
-        return;
-    qInstallMessageHandler(std::exchange(g_previous, nullptr));
-    if (g_stderr < 0)
-        return;
-    std::fflush(stderr);
-    char buffer[4096];
-    ssize_t count = 0;
-    lseek(STDERR_FILENO, 0, SEEK_SET);
-    while ((count = read(STDERR_FILENO, buffer, sizeof buffer)) > 0) {
-        if (write(g_stderr, buffer, size_t(count)) < 0)
-            break;
-    }
-    dup2(g_stderr, STDERR_FILENO);
-    close(std::exchange(g_stderr, -1));
+    return app;
 }
 
 } // namespace amorisk

@@ -15,11 +15,9 @@ int main(int argc, char *argv[])
     if (const auto code = amorisk::handleCommandLine(argc, argv))
         return *code;
 
-    amorisk::DisplayOpening opening;
-    QApplication app(argc, argv);
-    opening.done();
+    const auto app = amorisk::openApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Amorisk"));
-    QApplication::setApplicationVersion(amorisk::programVersion());
+    QApplication::setApplicationVersion(QStringLiteral(AMORISK_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("com.zenthari.Amorisk"));
     // Windows come and go by name; the program ends only through EndApplication.
     QApplication::setQuitOnLastWindowClosed(false);
