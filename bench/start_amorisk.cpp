@@ -5,7 +5,6 @@
 #include "displaycheck.h"
 #include "forms.h"
 #include "look.h"
-#include "raiserequest.h"
 #include "realservices.h"
 #include "singleinstance.h"
 #include "startup.h"
@@ -15,23 +14,17 @@
 
 int main(int argc, char *argv[])
 {
-    if (!amorisk::missingDisplayReason().isEmpty())
-        return 1;
-    amorisk::DisplayOpening opening;
-    QApplication app(argc, argv);
-    opening.done();
+    const auto app = amorisk::openApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Amorisk"));
     QApplication::setApplicationVersion(QStringLiteral(AMORISK_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("com.zenthari.Amorisk"));
     QApplication::setQuitOnLastWindowClosed(false);
     amorisk::installFontSubstitutions();
     amorisk::RealServices services;
-    const QString lockPath = amorisk::SingleInstance::defaultLockPath();
-    amorisk::SingleInstance instance(lockPath);
-    amorisk::RaiseChannel raise(amorisk::RaiseChannel::pathBeside(lockPath));
+    amorisk::SingleInstance instance;
     bench::FirstPaint probe(QStringLiteral("frmMain"));
-    app.installEventFilter(&probe);
-    if (!amorisk::startUp(instance, &raise))
+    app->installEventFilter(&probe);
+    if (!amorisk::startUp(instance))
         return 1;
     const int code = QApplication::exec();
     amorisk::Forms::destroyAll();

@@ -14,7 +14,7 @@ void startUnguarded(const QString &lockPath)
 {
     std::fprintf(
             stderr,
-            "Amorisk: cannot create the lock file %s; starting without the one-instance check\n",
+            "amorisk: cannot create the lock file %s; starting without the one-instance check\n",
             qPrintable(lockPath));
 }
 
