@@ -54,7 +54,8 @@ const std::vector<ControlRow> &displayControls()
     return table;
 }
 
-const char theme[] = "#5a23dc";
+const QByteArray themeName = QColor::fromRgba(themeColour).name().toLatin1();
+const char *const theme = themeName.constData();
 const char fieldColour[] = "#400040";
 
 const std::vector<LookRow> &displayLook()
@@ -108,7 +109,7 @@ private slots:
     {
         TestServices services;
         QFETCH(int, row);
-        FrmDisplay *window = Forms::frmDisplay();
+        FrmDisplay *window = Forms::load<FrmDisplay>();
         window->show(); // the tab pages take their place when shown
         QVERIFY(QTest::qWaitForWindowExposed(window));
         checkControl(window, displayControls()[static_cast<std::size_t>(row)]);
@@ -119,25 +120,25 @@ private slots:
     {
         TestServices services;
         QFETCH(int, row);
-        checkLook(Forms::frmDisplay(), displayLook()[static_cast<std::size_t>(row)]);
+        checkLook(Forms::load<FrmDisplay>(), displayLook()[static_cast<std::size_t>(row)]);
     }
 
     void windowFrame()
     {
         TestServices services;
-        checkFrame(Forms::frmDisplay(), QSize(528, 481));
+        checkFrame(Forms::load<FrmDisplay>(), QSize(528, 481));
     }
 
     void programIcon()
     {
         TestServices services;
-        checkProgramIcon(Forms::frmDisplay());
+        checkProgramIcon(Forms::load<FrmDisplay>());
     }
 
     void stackingAndOverlaps()
     {
         TestServices services;
-        FrmDisplay *window = Forms::frmDisplay();
+        FrmDisplay *window = Forms::load<FrmDisplay>();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QWidget *client = window->centralWidget();
@@ -157,7 +158,7 @@ private slots:
     void tabControl()
     {
         TestServices services;
-        FrmDisplay *window = Forms::frmDisplay();
+        FrmDisplay *window = Forms::load<FrmDisplay>();
         auto *tabs = in<QTabWidget>(window, "SSTab1");
         // Chosen before the window has painted, the romance tab has its text.
         const reading::SignProfile &row = reading::signTable().front();
@@ -188,7 +189,7 @@ private slots:
     void initialContents()
     {
         TestServices services;
-        FrmDisplay *window = Forms::frmDisplay();
+        FrmDisplay *window = Forms::load<FrmDisplay>();
         for (const char *name : valueCaptions)
             QCOMPARE(in<QLabel>(window, name)->text(), QStringLiteral("lblSunSign"));
         const std::pair<const char *, const char *> fields[]
@@ -223,8 +224,8 @@ private slots:
     void sameOffersAsTheInputWindow()
     {
         TestServices services;
-        FrmDisplay *display = Forms::frmDisplay();
-        FrmMain *main = Forms::frmMain();
+        FrmDisplay *display = Forms::load<FrmDisplay>();
+        FrmMain *main = Forms::load<FrmMain>();
         for (const char *name : {"Label61", "lblCobrand", "lblFullBrand"})
             QCOMPARE(in<QLabel>(display, name)->text(), in<QLabel>(main, name)->text());
         QVERIFY(!in<QLabel>(display, "lblCobrand")->text().isEmpty());
@@ -233,7 +234,7 @@ private slots:
     void everyCaptionFits()
     {
         TestServices services;
-        FrmDisplay *window = Forms::frmDisplay();
+        FrmDisplay *window = Forms::load<FrmDisplay>();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         for (QLabel *label : window->findChildren<QLabel *>())
@@ -243,7 +244,7 @@ private slots:
     void backButtonHasTheFocusAndTabOrder()
     {
         TestServices services;
-        FrmDisplay *window = Forms::frmDisplay();
+        FrmDisplay *window = Forms::load<FrmDisplay>();
         QVERIFY(showAndActivate(window));
         QTRY_COMPARE(QApplication::focusWidget(), in(window, "cmdBack"));
         QStringList visited;
@@ -263,7 +264,8 @@ private slots:
     void menus()
     {
         TestServices services;
-        checkMenuBar(Forms::frmDisplay(), "mnuFile", {{"mnuBack", "Back"}, {"mnuExit", "E&xit"}},
+        checkMenuBar(Forms::load<FrmDisplay>(), "mnuFile",
+                     {{"mnuBack", "Back"}, {"mnuExit", "E&xit"}},
                      {{"mnuOnline", "&Online Help"},
                       {"mnuVisit", "&Visit Us Online"},
                       {"mnuSep1", "-"},
@@ -276,7 +278,7 @@ private slots:
     void linksOpenTheirPage()
     {
         TestServices services;
-        checkLinkOpensItsPage(services, Forms::frmDisplay(), FormId::frmDisplay);
+        checkLinkOpensItsPage(services, Forms::load<FrmDisplay>(), FormId::frmDisplay);
     }
 };
 
