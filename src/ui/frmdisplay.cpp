@@ -32,8 +32,9 @@ FrmDisplay::FrmDisplay()
     for (QPlainTextEdit *box :
          {ui->txtSunSignPositiveTraits, ui->txtSunSignNegativeTraits, ui->txtLoveProfile})
         box->verticalScrollBar()->setPalette(classicPalette());
-    // The layout's picture, sharp on a denser screen.
-    ui->picSunSign->setPixmap(SignPictureList().picture(11, devicePixelRatioF()));
+    // The layout's picture is position 11; a denser screen shows its sharp copy.
+    if (devicePixelRatioF() > 1)
+        ui->picSunSign->setPixmap(SignPictureList().picture(11, devicePixelRatioF()));
     // The bottom panel comes first in tab order but takes no focus. The
     // layout orders only the pages' controls: creation order already puts
     // cmdBack before the tab control, and ordering the tab control itself

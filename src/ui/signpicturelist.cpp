@@ -1,9 +1,5 @@
 #include "signpicturelist.h"
 
-#include "signtable.h"
-
-#include <QIcon>
-
 namespace amorisk {
 
 int SignPictureList::count() const
@@ -15,8 +11,10 @@ QPixmap SignPictureList::picture(int position, qreal devicePixelRatio) const
 {
     if (position < 1 || position > count())
         return {};
-    const reading::SignProfile &sign = reading::signTable().at(position - 1);
-    const QIcon icon(QLatin1String(":/images/") + QLatin1String(sign.pictureKey));
+    QIcon &icon = m_pictures.at(position - 1);
+    if (icon.isNull())
+        icon = QIcon(QLatin1String(":/images/")
+                     + QLatin1String(reading::signTable().at(position - 1).pictureKey));
     return icon.pixmap(icon.availableSizes().value(0), devicePixelRatio);
 }
 

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "signtable.h"
+
+#include <QIcon>
 #include <QPixmap>
+
+#include <array>
 
 namespace amorisk {
 
@@ -13,6 +18,10 @@ public:
     // A null pixmap for a position outside 1..count(). On a denser screen the
     // picture is its "@2x" copy, drawn at the same size but sharp.
     QPixmap picture(int position, qreal devicePixelRatio = 1.0) const;
+
+private:
+    // Each picture is read when a reading first shows it.
+    mutable std::array<QIcon, reading::SignCount> m_pictures;
 };
 
 } // namespace amorisk
