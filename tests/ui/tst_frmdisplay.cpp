@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QtTest>
 
@@ -133,6 +134,15 @@ private slots:
     {
         TestServices services;
         checkProgramIcon(Forms::load<FrmDisplay>());
+    }
+
+    // A scroll bar given the classic palette shares it: a merged copy would
+    // put new entries into the style's pixmap cache for every reading.
+    void scrollBarsShareTheClassicPalette()
+    {
+        TestServices services;
+        const auto *box = in<QPlainTextEdit>(Forms::load<FrmDisplay>(), "txtLoveProfile");
+        QCOMPARE(box->verticalScrollBar()->palette().cacheKey(), classicPalette().cacheKey());
     }
 
     void stackingAndOverlaps()

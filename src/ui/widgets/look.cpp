@@ -59,7 +59,20 @@ const QPalette &classicPalette()
 {
     static const QPalette palette = [] {
         const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-        return fusion->standardPalette();
+        const QPalette standard = fusion->standardPalette();
+        // Every role set one by one, as a layout's palette sets it: a control
+        // given the palette then shares it rather than a copy merged with its
+        // parent's, which would also give the style's pixmap cache new
+        // entries for every window built.
+        QPalette set;
+        for (int group = 0; group < QPalette::NColorGroups; ++group) {
+            for (int role = 0; role < QPalette::NColorRoles; ++role) {
+                const auto g = static_cast<QPalette::ColorGroup>(group);
+                const auto r = static_cast<QPalette::ColorRole>(role);
+                set.setColor(g, r, standard.color(g, r));
+            }
+        }
+        return set;
     }();
     return palette;
 }
