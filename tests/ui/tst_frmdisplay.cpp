@@ -170,13 +170,6 @@ private slots:
         TestServices services;
         FrmDisplay *window = Forms::load<FrmDisplay>();
         auto *tabs = in<QTabWidget>(window, "SSTab1");
-        // Chosen before the window has painted, the romance tab has its text.
-        const reading::SignProfile &row = reading::signTable().front();
-        window->setProfile(row, QPixmap());
-        tabs->setCurrentIndex(1);
-        QCOMPARE(in<QPlainTextEdit>(window, "txtLoveProfile")->toPlainText(),
-                 QLatin1String(row.romanceProfile));
-        tabs->setCurrentIndex(0);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QCOMPARE(tabs->count(), 2);
