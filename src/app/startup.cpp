@@ -4,7 +4,6 @@
 #include "frmmain.h"
 #include "modhelp.h"
 #include "services.h"
-#include "showreading.h"
 #include "singleinstance.h"
 
 namespace amorisk {
@@ -20,13 +19,9 @@ bool startUp(SingleInstance &instance)
     // The reminder's question comes before any window, so the input window
     // appears only once it has been answered.
     RemindOfUpdate();
-    FrmMain *main = Forms::frmMain();
+    FrmMain *main = Forms::load<FrmMain>();
     main->show();
     main->CoBrand_Randomize();
-    // The first reading's window is built once the user starts on the
-    // entries: there are two names to type before a reading can be asked
-    // for, and the start itself stays as light as it can be.
-    Forms::onFirstInput(main, PrepareNextReading);
     return true;
 }
 

@@ -29,6 +29,7 @@ const LinkRow sharedLinks[] = {
 
 const QIcon &programIcon()
 {
+    // The "@2x" copy beside it serves denser screens.
     static const QIcon icon(QStringLiteral(":/images/amorisk-32.png"));
     return icon;
 }
