@@ -15,6 +15,8 @@ int main(int argc, char *argv[])
     if (const auto code = amorisk::handleCommandLine(argc, argv))
         return *code;
 
+    // Every line the program puts on standard error, Qt's own included, says whose it is.
+    qSetMessagePattern(QStringLiteral("amorisk: %{if-category}%{category}: %{endif}%{message}"));
     const auto app = amorisk::openApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Amorisk"));
     QApplication::setApplicationVersion(QStringLiteral(AMORISK_VERSION));

@@ -43,8 +43,7 @@ void connectSharedLinks(QWidget *window)
         else if (auto *action = window->findChild<QAction *>(name))
             QObject::connect(action, &QAction::triggered, window, row.routine);
         else
-            qWarning("amorisk: no link control %s in %s", row.control,
-                     qPrintable(window->objectName()));
+            qWarning("no link control %s in %s", row.control, qPrintable(window->objectName()));
     }
 }
 
