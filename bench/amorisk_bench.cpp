@@ -93,7 +93,7 @@ public:
     void start()
     {
         QApplication::instance()->installEventFilter(this);
-        m_main = amorisk::Forms::frmMain();
+        m_main = amorisk::Forms::load<amorisk::FrmMain>();
         m_main->findChild<QLineEdit *>(QStringLiteral("txtFirstName"))
                 ->setText(QStringLiteral("ADA"));
         m_main->findChild<QLineEdit *>(QStringLiteral("txtLastName"))

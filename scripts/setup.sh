@@ -5,10 +5,11 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-dejavu-core fonts-liberation
   xdg-utils
   xvfb xauth x11-utils
+  weston qt6-wayland
   desktop-file-utils appstream dpkg-dev file xdotool lintian
   dbus-daemon at-spi2-core
   clang-format

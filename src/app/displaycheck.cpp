@@ -1,82 +1,66 @@
 #include "displaycheck.h"
 
-#include <QByteArray>
-#include <QList>
+#include "commandline.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace amorisk {
 namespace {
 
-bool usesX11()
+QtMessageHandler g_previous = nullptr;
+int g_stderr = STDERR_FILENO; // the real standard error while what is written there is held
+
+QByteArray described(const char *variable)
 {
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    return platform.isEmpty() || platform.startsWith("xcb");
+    const QString value = qEnvironmentVariable(variable);
+    return QByteArray(variable)
+            + (value.isEmpty() ? " is not set" : " is \"" + printable(value).toLocal8Bit() + '"');
 }
 
-struct HeldMessage
+void onMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    QtMsgType type;
-    QByteArray category;
-    QString text;
-};
-
-QtMessageHandler g_previous = nullptr;
-QList<HeldMessage> g_held;
-bool g_holding = false;
-
-void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (type == QtFatalMsg) {
-        // Qt found no platform it could open: the display named in DISPLAY
-        // is not there or refuses us.
-        std::fprintf(stderr,
-                     "amorisk: cannot open display \"%s\"; start it from a graphical desktop "
-                     "session\n",
-                     qgetenv("DISPLAY").constData());
-        std::fflush(stderr);
-        std::_Exit(1);
-    }
-    g_held.append({type, QByteArray(context.category ? context.category : "default"), text});
+    if (type != QtFatalMsg)
+        return g_previous(type, context, text);
+    // No platform Qt tried could be opened.
+    dprintf(g_stderr,
+            "amorisk: no display could be opened (%s, %s); start it from a graphical desktop "
+            "session\n",
+            described("DISPLAY").constData(), described("WAYLAND_DISPLAY").constData());
+    std::_Exit(1);
 }
 
 } // namespace
 
-QString missingDisplayReason()
+std::unique_ptr<QApplication> openApplication(int &argc, char **argv)
 {
-    if (!usesX11())
-        return {}; // offscreen, vnc, wayland: Qt says itself what it lacks
-    if (qgetenv("DISPLAY").isEmpty())
-        return QStringLiteral("amorisk: no display found (DISPLAY is not set); "
-                              "start it from a graphical desktop session");
-    return {};
-}
-
-DisplayOpening::DisplayOpening()
-{
-    if (!usesX11())
-        return;
-    g_holding = true;
-    g_previous = qInstallMessageHandler(holdMessage);
-}
-
-DisplayOpening::~DisplayOpening()
-{
-    done();
-}
-
-void DisplayOpening::done()
-{
-    if (!g_holding)
-        return;
-    g_holding = false;
-    qInstallMessageHandler(g_previous);
-    const QList<HeldMessage> held = std::exchange(g_held, {});
-    for (const HeldMessage &message : held) {
-        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
-        g_previous(message.type, context, message.text);
+    std::fflush(stderr);
+    const int held = memfd_create("amorisk-stderr", MFD_CLOEXEC);
+    const int real = held < 0 ? -1 : fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
+    if (real >= 0) {
+        g_stderr = real;
+        dup2(held, STDERR_FILENO);
     }
+    g_previous = qInstallMessageHandler(onMessage);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(g_previous);
+    if (real >= 0) {
+        std::fflush(stderr);
+        char buffer[4096];
+        ssize_t count = 0;
+        lseek(held, 0, SEEK_SET);
+        while ((count = read(held, buffer, sizeof buffer)) > 0
+               && write(real, buffer, size_t(count)) > 0) {}
+        dup2(real, STDERR_FILENO);
+        close(real);
+        g_stderr = STDERR_FILENO;
+    }
+    if (held >= 0)
+        close(held);
+    return app;
 }
 
 } // namespace amorisk

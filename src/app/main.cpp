@@ -3,7 +3,6 @@
 #include "displaycheck.h"
 #include "forms.h"
 #include "look.h"
-#include "raiserequest.h"
 #include "realservices.h"
 #include "singleinstance.h"
 #include "startup.h"
@@ -11,24 +10,16 @@
 
 #include <QApplication>
 
-#include <cstdio>
-
 int main(int argc, char *argv[])
 {
     if (const auto code = amorisk::handleCommandLine(argc, argv))
         return *code;
 
-    const QString noDisplay = amorisk::missingDisplayReason();
-    if (!noDisplay.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(noDisplay));
-        return 1;
-    }
-
-    amorisk::DisplayOpening opening;
-    QApplication app(argc, argv);
-    opening.done();
+    // Every line the program puts on standard error, Qt's own included, says whose it is.
+    qSetMessagePattern(QStringLiteral("amorisk: %{if-category}%{category}: %{endif}%{message}"));
+    const auto app = amorisk::openApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Amorisk"));
-    QApplication::setApplicationVersion(amorisk::programVersion());
+    QApplication::setApplicationVersion(QStringLiteral(AMORISK_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("com.zenthari.Amorisk"));
     // Windows come and go by name; the program ends only through EndApplication.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -36,11 +27,9 @@ int main(int argc, char *argv[])
     amorisk::installAccessibility();
 
     amorisk::RealServices services;
-    const QString lockPath = amorisk::SingleInstance::defaultLockPath();
-    amorisk::SingleInstance instance(lockPath);
-    amorisk::RaiseChannel raise(amorisk::RaiseChannel::pathBeside(lockPath));
+    amorisk::SingleInstance instance;
     int code = 0;
-    if (amorisk::startUp(instance, &raise))
+    if (amorisk::startUp(instance))
         code = QApplication::exec();
     amorisk::Forms::destroyAll();
     return code;

@@ -3,37 +3,25 @@
 #include "forms.h"
 #include "frmmain.h"
 #include "modhelp.h"
-#include "raiserequest.h"
 #include "services.h"
-#include "showreading.h"
 #include "singleinstance.h"
 
 namespace amorisk {
 
-bool startUp(SingleInstance &instance, RaiseChannel *raise)
+bool startUp(SingleInstance &instance)
 {
     if (!instance.acquire()) {
         showMessage(QStringLiteral("Application is already running"));
-        // Once the refusal is answered, the program that runs comes forward.
-        if (raise)
-            raise->request();
         EndApplication();
         return false;
     }
-    // Before the reminder's question, so that a start meanwhile brings the question forward.
-    if (raise)
-        raise->listen();
     seedRandomFromClock();
     // The reminder's question comes before any window, so the input window
     // appears only once it has been answered.
     RemindOfUpdate();
-    FrmMain *main = Forms::frmMain();
+    FrmMain *main = Forms::load<FrmMain>();
     main->show();
     main->CoBrand_Randomize();
-    // The first reading's window is built once the user starts on the
-    // entries: there are two names to type before a reading can be asked
-    // for, and the start itself stays as light as it can be.
-    Forms::onFirstInput(main, PrepareNextReading);
     return true;
 }
 

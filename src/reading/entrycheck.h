@@ -10,6 +10,14 @@ extern QString SunSign;
 
 namespace reading {
 
+// What the input window's date lists offer; the year list's positions count
+// from firstYear.
+inline constexpr const char *monthNames[]
+        = {"January", "February", "March",     "April",   "May",      "June",
+           "July",    "August",   "September", "October", "November", "December"};
+inline constexpr int firstYear = 1900;
+inline constexpr int lastYear = 2050;
+
 enum class FocusTarget { Unchanged, FirstName, LastName };
 
 // What the input window holds when a reading is asked for.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <functional>
 #include <vector>
 
@@ -8,11 +7,7 @@ class QWidget;
 
 namespace amorisk {
 
-class FrmMain;
-class FrmDisplay;
-class FrmAbout;
-class FrmExitScreen;
-
+// A new window is one name here and one row in the maker table of forms.cpp.
 enum class FormId { frmMain, frmDisplay, frmAbout, frmExitScreen };
 
 // What the registry asks of every window: the widget itself, its load step
@@ -26,45 +21,28 @@ public:
     virtual void Form_Unload() {}
 };
 
-// The four windows by name. Each exists at most once; touching it through its
-// accessor loads it (builds it from its layout and runs its load step) when it
+// The four windows by name. Each exists at most once; touching it through
+// load() loads it (builds it from its layout and runs its load step) when it
 // is not loaded, and unloading runs its unload handler and destroys it, so the
 // next use starts again from the layout.
 namespace Forms {
 
-FrmMain *frmMain();
-FrmDisplay *frmDisplay();
-FrmAbout *frmAbout();
-FrmExitScreen *frmExitScreen();
+Form *load(FormId id);
+template<class Window>
+Window *load()
+{
+    return static_cast<Window *>(load(Window::Id));
+}
 
 bool isLoaded(FormId id);
 // The loaded window, or nullptr; never loads it.
 QWidget *loadedWindow(FormId id);
 // Ignored for a window that is not loaded or whose unload is under way.
 void unload(FormId id);
-
-// Builds the window, its native window included, without loading it: it
-// does not count as loaded and its load step has not run, but the next use
-// takes it instead of building one. Nothing if it is loaded or prepared.
-void prepare(FormId id);
-// The window built ahead by prepare(), or nullptr; never builds it.
-QWidget *preparedWindow(FormId id);
-// Runs `step` after the first key or mouse press in `window`: while the user
-// starts typing, not while the program starts.
-void onFirstInput(QWidget *window, std::function<void()> step);
-// Runs `step` once `window` has painted: work the user need not wait for.
-void afterPaint(QWidget *window, std::function<void()> step);
-// The next unload of the window hides it at once but deletes it only once
-// `shown` has painted: the window the user goes to appears first.
-void deleteAfterPaint(FormId id, QWidget *shown);
 std::vector<FormId> loadOrder();
-// How many entries the registry keeps for windows waiting for deletion and
-// for steps waiting on a window: a few, however many readings there have been.
-std::size_t entriesKept();
 
-// Destroys whatever is still loaded, prepared or waiting for deletion without
-// running unload handlers; for the very end of main() and for tests that
-// start each case from nothing.
+// Destroys whatever is still loaded without running unload handlers; for the
+// very end of main() and for tests that start each case from nothing.
 void destroyAll();
 
 } // namespace Forms

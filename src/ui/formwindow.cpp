@@ -29,6 +29,7 @@ const LinkRow sharedLinks[] = {
 
 const QIcon &programIcon()
 {
+    // The "@2x" copy beside it serves denser screens.
     static const QIcon icon(QStringLiteral(":/images/amorisk-32.png"));
     return icon;
 }
@@ -42,8 +43,7 @@ void connectSharedLinks(QWidget *window)
         else if (auto *action = window->findChild<QAction *>(name))
             QObject::connect(action, &QAction::triggered, window, row.routine);
         else
-            qWarning("amorisk: no link control %s in %s", row.control,
-                     qPrintable(window->objectName()));
+            qWarning("no link control %s in %s", row.control, qPrintable(window->objectName()));
     }
 }
 

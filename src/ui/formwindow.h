@@ -8,23 +8,33 @@
 #include <QIcon>
 #include <QShowEvent>
 
+#include <memory>
+
 namespace amorisk {
 
-// The start all four windows share: the frame's flags are set before any
-// control exists (changing them later rebuilds the native window and
-// restyles every control), the window is centred when first shown, and
-// closing it means unloading it through the registry.
-template<class QtWindow>
+// The program icon, one object for every window.
+const QIcon &programIcon();
+
+// The one way every window is built: the frame's flags before any control
+// exists (changing them later rebuilds the native window and restyles every
+// control), then its layout and the look every window shares. It is centred
+// when first shown, and closing it means unloading it through the registry.
+template<class QtWindow, class Layout, FormId id>
 class FormWindow : public QtWindow, public Form
 {
 public:
+    static constexpr FormId Id = id;
     QWidget *widget() override { return this; }
 
 protected:
-    explicit FormWindow(FormId id) : m_id(id)
+    FormWindow() : ui(std::make_unique<Layout>())
     {
-        installFontSubstitutions();
         fixWindowFrame(this);
+        ui->setupUi(this);
+        setUpLook(this);
+        // One icon object for every window: each form's own would put another
+        // copy of its pixmap into the pixmap cache for every window built.
+        this->setWindowIcon(programIcon());
     }
 
     void setVisible(bool visible) override
@@ -49,18 +59,16 @@ protected:
     void closeEvent(QCloseEvent *event) override
     {
         event->ignore();
-        Forms::unload(m_id);
+        Forms::unload(id);
     }
 
     virtual void placeOnFirstShow() { centreOnScreen(this); }
 
+    std::unique_ptr<Layout> ui;
+
 private:
-    FormId m_id;
     bool m_placed = false;
 };
-
-// The program icon, one object for every window.
-const QIcon &programIcon();
 
 // Connects the captions and menu commands that the input and the reading
 // window share to their link routines.

@@ -1,39 +1,24 @@
 #include "frmabout.h"
 
+#include "autosize.h"
 #include "forms.h"
-#include "look.h"
 #include "modhelp.h"
-#include "signpicturelist.h"
 
 #include "ui_frmAbout.h"
 #include "version.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QWindow>
 
 namespace amorisk {
-FrmAbout::FrmAbout() : FormWindow(FormId::frmAbout), ui(std::make_unique<Ui::frmAbout>())
+FrmAbout::FrmAbout()
 {
-    ui->setupUi(this);
-    setFixedSize(size());
     // The layout holds the name alone; the version comes from the build.
     setWindowTitle(QStringLiteral(AMORISK_TITLE));
-    ui->Label2->setText(QStringLiteral(AMORISK_TITLE));
-
-    useClassicColours(this);
-    usePixelFonts(this);
-
-    // Auto-size captions: the size follows the text, so a link answers only
-    // over its words.
-    ui->Label2->adjustSize();
-    ui->lblCoBrand->adjustSize();
-    ui->lblHomePage->adjustSize();
-
-    // The layout's icon has 32 pixels; a denser screen shows its sharp copy.
-    if (devicePixelRatioF() > 1)
-        ui->Picture1->setPixmap(
-                sharpPicture(QStringLiteral(":/images/amorisk-32.png"), devicePixelRatioF()));
+    setCaption(ui->Label2, QStringLiteral(AMORISK_TITLE));
+    // The layout's icon, sharp on a denser screen.
+    ui->Picture1->setPixmap(
+            programIcon().pixmap(ui->Picture1->pixmap().size(), devicePixelRatioF()));
 
     ui->cmdOK->setFocus();
 

@@ -4,15 +4,13 @@
 
 #include <QDialog>
 
-#include <memory>
-
 namespace Ui {
 class frmAbout;
 }
 
 namespace amorisk {
 
-class FrmAbout : public FormWindow<QDialog>
+class FrmAbout : public FormWindow<QDialog, Ui::frmAbout, FormId::frmAbout>
 {
     Q_OBJECT
 public:
@@ -30,8 +28,6 @@ private:
     void cmdOK_Click();
     void lblCoBrand_Click();
     void lblHomePage_Click();
-
-    std::unique_ptr<Ui::frmAbout> ui;
 };
 
 } // namespace amorisk

@@ -1,5 +1,6 @@
 #include "frmexitscreen.h"
 
+#include "autosize.h"
 #include "forms.h"
 #include "look.h"
 #include "modhelp.h"
@@ -10,9 +11,7 @@
 #include "ui_frmExitScreen.h"
 #include "version.h"
 
-#include <QCloseEvent>
 #include <QFocusEvent>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QRegularExpression>
 #include <QTextCursor>
@@ -78,13 +77,7 @@ void refuseSpace(QWidget *box, QChar &typed)
 } // namespace
 
 FrmExitScreen::FrmExitScreen()
-    : FormWindow(FormId::frmExitScreen), ui(std::make_unique<Ui::frmExitScreen>())
 {
-    ui->setupUi(this);
-    setFixedSize(size());
-
-    useClassicColours(this);
-    usePixelFonts(this);
     // The referral fields and button keep the classic colours inside the
     // navy frame.
     const QList<QWidget *> boxes
@@ -106,10 +99,8 @@ FrmExitScreen::FrmExitScreen()
     QFont goToHome = ui->lblGoToHome->font();
     goToHome.setStretch(QFont::SemiCondensed);
     ui->lblGoToHome->setFont(goToHome);
+    setCaption(ui->lblGoToHome, ui->lblGoToHome->text()); // refitted to the narrower font
     ui->Label3->setText(withParagraphBreaks(ui->Label3->text()));
-
-    ui->lblGoToHome->adjustSize();
-    ui->lblExitScreenCaption->adjustSize();
 
     ui->cmdClose->setFocus();
 
@@ -125,10 +116,7 @@ FrmExitScreen::~FrmExitScreen() = default;
 void FrmExitScreen::Form_Load()
 {
     setWindowTitle(title);
-    ui->lblExitScreenCaption->setText(title);
-    ui->lblExitScreenCaption->adjustSize();
-
-    setWindowIcon(programIcon());
+    setCaption(ui->lblExitScreenCaption, title);
     ui->picExitScreenIcon->setPixmap(programIcon().pixmap(32, 32));
 
     seedRandomFromClock();

@@ -4,15 +4,13 @@
 
 #include <QWidget>
 
-#include <memory>
-
 namespace Ui {
 class frmExitScreen;
 }
 
 namespace amorisk {
 
-class FrmExitScreen : public FormWindow<QWidget>
+class FrmExitScreen : public FormWindow<QWidget, Ui::frmExitScreen, FormId::frmExitScreen>
 {
     Q_OBJECT
 public:
@@ -48,8 +46,6 @@ private:
     QString messageText() const;
     void setMessageText(const QString &text);
     void limitMessage(int position, int removed, int added);
-
-    std::unique_ptr<Ui::frmExitScreen> ui;
 };
 
 } // namespace amorisk

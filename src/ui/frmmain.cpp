@@ -1,9 +1,6 @@
 #include "frmmain.h"
 
 #include "accessibility.h"
-#include "look.h"
-
-#include "autosize.h"
 #include "entrycheck.h"
 #include "forms.h"
 #include "frmabout.h"
@@ -16,31 +13,16 @@
 #include "ui_frmMain.h"
 #include "version.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLayout>
-#include <QTimer>
 
 #include <cmath>
 
 namespace amorisk {
 
-FrmMain::FrmMain() : FormWindow(FormId::frmMain), ui(std::make_unique<Ui::frmMain>())
+FrmMain::FrmMain()
 {
-    ui->setupUi(this);
     // The layout holds the name alone; the version comes from the build.
     setWindowTitle(QStringLiteral(AMORISK_TITLE));
-    // Separators are named items of the menu, so they are made here rather
-    // than left anonymous in the layout.
-    ui->mnuFileSep1->setSeparator(true);
-    ui->mnuFileSep2->setSeparator(true);
-    useClassicColours(this);
-    usePixelFonts(this);
-    fitAutoSizeCaptions(this);
-
-    // The window is exactly its menu bar over the fixed client area.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-
     for (QLineEdit *box : {ui->txtFirstName, ui->txtMiddleName, ui->txtLastName}) {
         // Typed text must reach the key filter as key presses; an input
         // method would hand over composed text past it.
@@ -51,17 +33,6 @@ FrmMain::FrmMain() : FormWindow(FormId::frmMain), ui(std::make_unique<Ui::frmMai
         labelForScreenReaders(list);
     ui->txtFirstName->setFocus();
 
-    // A new date is prepared for once the lists come to rest, not at each step.
-    for (QComboBox *list : {ui->cboMonth, ui->cboDate})
-        connect(list, &QComboBox::currentIndexChanged, this, [this] {
-            if (m_readingQueued)
-                return;
-            m_readingQueued = true;
-            QTimer::singleShot(0, this, [this] {
-                m_readingQueued = false;
-                prepareReading();
-            });
-        });
     connect(ui->cmdNext, &QPushButton::clicked, this, &FrmMain::cmdNext_Click);
     connect(ui->mnuNext, &QAction::triggered, this, &FrmMain::cmdNext_Click);
     // cmdExit lies below the client area, out of sight, as it always has;
@@ -81,12 +52,9 @@ void FrmMain::Form_Load()
 {
     for (int day = 1; day <= 31; ++day)
         ui->cboDate->addItem(QString::number(day));
-    static const char *const months[]
-            = {"January", "February", "March",     "April",   "May",      "June",
-               "July",    "August",   "September", "October", "November", "December"};
-    for (const char *month : months)
+    for (const char *month : reading::monthNames)
         ui->cboMonth->addItem(QLatin1String(month));
-    for (int year = 1900; year <= 2050; ++year)
+    for (int year = reading::firstYear; year <= reading::lastYear; ++year)
         ui->cboYear->addItem(QString::number(year));
     ui->cboDate->setCurrentIndex(0);
     ui->cboMonth->setCurrentIndex(0);
@@ -95,7 +63,7 @@ void FrmMain::Form_Load()
 
 void FrmMain::Form_Unload()
 {
-    Forms::frmExitScreen()->show();
+    Forms::load<FrmExitScreen>()->show();
 }
 
 void FrmMain::CoBrand_Randomize()
@@ -220,12 +188,6 @@ void FrmMain::cmdNext_Click()
     ShowReading();
 }
 
-void FrmMain::prepareReading()
-{
-    PrepareReadingFor(
-            reading::sunSignFor(ui->cboMonth->currentIndex(), ui->cboDate->currentIndex()));
-}
-
 void FrmMain::cmdExit_Click()
 {
     Forms::unload(FormId::frmMain);
@@ -233,7 +195,7 @@ void FrmMain::cmdExit_Click()
 
 void FrmMain::mnuAbout_Click()
 {
-    Forms::frmAbout()->exec();
+    Forms::load<FrmAbout>()->exec();
 }
 
 void FrmMain::Label2_Click()

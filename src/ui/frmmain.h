@@ -5,8 +5,6 @@
 
 #include <QMainWindow>
 
-#include <memory>
-
 class QLineEdit;
 
 namespace Ui {
@@ -15,7 +13,7 @@ class frmMain;
 
 namespace amorisk {
 
-class FrmMain : public FormWindow<QMainWindow>
+class FrmMain : public FormWindow<QMainWindow, Ui::frmMain, FormId::frmMain>
 {
     Q_OBJECT
 public:
@@ -28,9 +26,6 @@ public:
 
     // The twelve sign pictures; the reading window takes its picture from here.
     const SignPictureList &IMGSunsignList() const { return m_IMGSunsignList; }
-
-    // Fills the reading window built ahead for the date the lists show.
-    void prepareReading();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -47,9 +42,7 @@ private:
     bool ValidateInput();
     bool filterNameKey(QLineEdit *box, QKeyEvent *event);
 
-    std::unique_ptr<Ui::frmMain> ui;
     SignPictureList m_IMGSunsignList;
-    bool m_readingQueued = false;
 };
 
 } // namespace amorisk

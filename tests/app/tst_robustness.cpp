@@ -92,7 +92,7 @@ private:
 
     static void readAndGoBack(int cycle)
     {
-        FrmMain *main = Forms::frmMain();
+        FrmMain *main = Forms::load<FrmMain>();
         main->findChild<QComboBox *>(QStringLiteral("cboMonth"))->setCurrentIndex(cycle % 12);
         main->findChild<QComboBox *>(QStringLiteral("cboDate"))->setCurrentIndex(cycle % 28);
         main->findChild<QPushButton *>(QStringLiteral("cmdNext"))->click();
@@ -119,7 +119,7 @@ private slots:
     {
         QTest::addColumn<QString>("prepare");    // shell, as that user, just before the start
         QTest::addColumn<QString>("byAnother");  // shell, as root: another user's files
-        QTest::addColumn<int>("linesSaid");      // lines on standard error
+        QTest::addColumn<int>("linesSaid");      // its own lines on standard error
         QTest::addColumn<QString>("afterwards"); // shell that holds once the window shows
 
         const QString deadOwner
@@ -220,7 +220,8 @@ private slots:
         const QString said = QString::fromLocal8Bit(amorisk.readAllStandardError());
         QVERIFY2(shown, qPrintable("no input window within 10 s; it said: " + said));
         QCOMPARE(held, 0);
-        QCOMPARE(said.count(QRegularExpression(QStringLiteral("^amorisk: "),
+        // Qt's own say on a runtime folder it rejects carries the prefix too.
+        QCOMPARE(said.count(QRegularExpression(QStringLiteral("^amorisk: (?!QStandardPaths)"),
                                                QRegularExpression::MultilineOption)),
                  linesSaid);
     }
@@ -228,7 +229,7 @@ private slots:
     void thousandReadingsLeaveNothingBehind()
     {
         TestServices fakes;
-        FrmMain *main = Forms::frmMain();
+        FrmMain *main = Forms::load<FrmMain>();
         main->show();
         main->findChild<QLineEdit *>(QStringLiteral("txtFirstName"))
                 ->setText(QStringLiteral("ADA"));
@@ -247,17 +248,14 @@ private slots:
         const long grown = residentKb() - before;
         qInfo("resident memory grew by %ld KB over 1000 readings", grown);
         QVERIFY(!Forms::isLoaded(FormId::frmDisplay));
-        // Alive of the reading windows: only the one built ahead for the next
-        // reading, which is not loaded.
+        // None of the reading windows is left alive.
         const auto displays = [] {
             const auto windows = QApplication::topLevelWidgets();
             return std::count_if(windows.begin(), windows.end(), [](QWidget *w) {
                 return w->objectName() == QLatin1String("frmDisplay");
             });
         };
-        QTRY_COMPARE(displays(), 1);
-        // Nor does what the registry keeps for windows waiting to go.
-        QCOMPARE_LE(Forms::entriesKept(), std::size_t(4));
+        QTRY_COMPARE(displays(), 0);
 #ifndef __SANITIZE_ADDRESS__
         // AddressSanitizer holds freed memory in quarantine, so resident size
         // says nothing about leaks there; it reports real leaks itself.
@@ -305,7 +303,7 @@ private slots:
         services().settings = &store;
         SingleInstance instance(home.filePath(QStringLiteral("amorisk.lock")));
         QVERIFY(startUp(instance));
-        QVERIFY(Forms::frmMain()->isVisible());
+        QVERIFY(Forms::load<FrmMain>()->isVisible());
         QVERIFY(fakes.exitCodes.isEmpty());
         QVERIFY2(fakes.messages.shown.isEmpty(), qPrintable(fakes.messages.texts().join('|')));
     }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb and uses it as a person would: the input
-# window appears, a second start is refused and brings the first forward, a
+# window appears, a second start is refused and leaves the first as it is, a
 # killed run does not block the next one, and closing the windows ends the
 # process with status 0.
 set -uo pipefail
@@ -48,17 +48,8 @@ out=$(env -u DISPLAY "$binary" 2>&1); code=$?
 check "no display: status 1 (was $code)" [ "$code" -eq 1 ]
 check "no display: one line saying so" [ "$(printf '%s\n' "$out" | wc -l)" -eq 1 -a -n "$(printf '%s' "$out" | grep -i display)" ]
 
-for n in $(seq 90 130); do
-  [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
-  # -noreset: by default the server resets when its last client leaves, and
-  # a start that connects during the reset is refused.
-  Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-  xvfb=$!
-  export DISPLAY=:$n
-  wait_for 10 xdpyinfo >/dev/null 2>&1 && break
-  kill "$xvfb" 2>/dev/null; xvfb=
-done
-[ -n "${xvfb:-}" ] || { echo "FAIL - could not start Xvfb"; exit 1; }
+. "$(dirname "$0")/xvfb.sh"
+start_xvfb || exit 1
 
 title="^Amorisk v${version//./\\.}\$"
 conf=$XDG_CONFIG_HOME/amorisk/amorisk.conf
@@ -80,18 +71,16 @@ env PATH="$work/stub" BROWSER= "$binary" 2>>"$work/stderr.log" & first=$!; pids+
 check "input window appears with its title" wait_for 20 has_windows "$title" 1
 check "first run stores today as the last reminder" grep -qx "LastUpdateReminder=$today" "$conf"
 main_window=$(windows "$title" | head -n1)
+# A desktop groups the window under the menu entry by this class.
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../../assets/freedesktop/com.zenthari.Amorisk.desktop")
+check "the window's class is the desktop entry's StartupWMClass ($wm_class)" \
+  eval 'xprop -id "$main_window" WM_CLASS | grep -qF "\"$wm_class\""'
 
-# Another program's window covers ours and has the focus when the second
-# start comes; once the refusal is answered, ours is on top with the focus.
-# A key typed first, as a user would have: the program then holds the time
-# of that key, older than the refusal's, which a stale activation request
-# would carry.
-press "$main_window" Tab
+# Another program's window covers ours when the second start comes; the
+# running program is left as it is, under the other window.
 xmessage -geometry 1200x1000+0+0 "another program" 2>/dev/null & cover=$!; pids+=("$cover")
 wait_for 10 has_windows '^xmessage$' 1
 cover_window=$(windows '^xmessage$' | head -n1)
-xdotool windowfocus --sync "$cover_window" 2>/dev/null
-focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 above() { # window, other window: xwininfo lists the topmost first
   local id
   for id in $(xwininfo -root -children | awk '$1 ~ /^0x/ {print $1}'); do
@@ -99,7 +88,7 @@ above() { # window, other window: xwininfo lists the topmost first
   done
   return 1
 }
-check "another program's window is on top with the focus" eval 'focused "$cover_window" && above "$cover_window" "$main_window"'
+check "another program's window is above ours" above "$cover_window" "$main_window"
 
 "$binary" 2>>"$work/stderr.log" & second=$!; pids+=("$second")
 check "second start shows the refusal" wait_for 20 has_windows '^Amorisk$' 1
@@ -109,8 +98,8 @@ check "second start ends after the refusal" wait_for 20 stopped "$second"
 check "second start exits with status 0" [ "$(exit_code_of "$second")" -eq 0 ]
 check "second start showed no window of its own" has_windows "$title" 1
 check "first run keeps running" running "$first"
-check "the refusal answered, the running program's window takes the focus" wait_for 10 focused "$main_window"
-check "and comes above the other program's window" above "$main_window" "$cover_window"
+sleep 1
+check "the running program's window stays under the other program's" above "$cover_window" "$main_window"
 kill "$cover" 2>/dev/null; wait "$cover" 2>/dev/null
 
 press "$main_window" alt+h o
@@ -123,9 +112,7 @@ starts=()
 for i in $(seq 10); do env PATH="$work/stub" BROWSER= "$binary" 2>>"$work/stderr.log" & starts+=($!); pids+=($!); done
 check "ten simultaneous starts: one input window" wait_for 30 has_windows "$title" 1
 check "ten simultaneous starts: nine refusals" wait_for 30 has_windows '^Amorisk$' 9
-# Each answered refusal brings the running program forward, and a slow run
-# may do so between focusing the next refusal and answering it: answer
-# again whatever is still open.
+# A slow run may miss a key: answer again whatever is still open.
 for _ in 1 2 3; do
   for w in $(windows '^Amorisk$'); do press "$w" Return; done
   wait_for 5 has_windows '^Amorisk$' 0 && break
@@ -193,9 +180,9 @@ check "the answer stores today" grep -qx "LastUpdateReminder=$today" "$conf"
 kill "$fourth"; wait "$fourth" 2>/dev/null
 
 # No browser and no xdg-open at all: a link does nothing visible and the
-# program carries on.
-env PATH="$work/nobrowser" BROWSER= DEFAULT_BROWSER= "$binary" 2>"$work/nobrowser.log" & fifth=$!; pids+=("$fifth")
-check "starts without any browser" wait_for 20 has_windows "$title" 1
+# program carries on. The display comes from Qt's -display option this time.
+env -u DISPLAY PATH="$work/nobrowser" BROWSER= DEFAULT_BROWSER= "$binary" -display "$DISPLAY" 2>"$work/nobrowser.log" & fifth=$!; pids+=("$fifth")
+check "starts without any browser, on the display -display names" wait_for 20 has_windows "$title" 1
 main_window=$(windows "$title" | head -n1)
 press "$main_window" alt+h o
 sleep 1

@@ -76,13 +76,13 @@ void TestFrmAbout::controlsFollowTheLayout()
 {
     QFETCH(int, row);
     TestServices fakes;
-    checkControl(Forms::frmAbout(), aboutControls()[static_cast<std::size_t>(row)]);
+    checkControl(Forms::load<FrmAbout>(), aboutControls()[static_cast<std::size_t>(row)]);
 }
 
 void TestFrmAbout::windowIsAFixedCentredDialog()
 {
     TestServices fakes;
-    FrmAbout *about = Forms::frmAbout();
+    FrmAbout *about = Forms::load<FrmAbout>();
 
     QCOMPARE(about->objectName(), QStringLiteral("frmAbout"));
     QCOMPARE(about->windowTitle(), QStringLiteral(AMORISK_TITLE));
@@ -104,7 +104,7 @@ void TestFrmAbout::windowIsAFixedCentredDialog()
 void TestFrmAbout::showsTheProgramIcon()
 {
     TestServices fakes;
-    FrmAbout *about = Forms::frmAbout();
+    FrmAbout *about = Forms::load<FrmAbout>();
 
     checkProgramIcon(about, "Picture1");
     QCOMPARE(in(about, "Picture1")->accessibleName(), QStringLiteral("Amorisk"));
@@ -113,7 +113,7 @@ void TestFrmAbout::showsTheProgramIcon()
 void TestFrmAbout::okHasTheFocusAndTabReachesThePicture()
 {
     TestServices fakes;
-    FrmAbout *about = Forms::frmAbout();
+    FrmAbout *about = Forms::load<FrmAbout>();
     about->show();
     about->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(about));
@@ -148,7 +148,7 @@ void TestFrmAbout::captionsReadAndFit()
     QFETCH(int, minLength);
     QFETCH(int, maxLength);
     TestServices fakes;
-    FrmAbout *about = Forms::frmAbout();
+    FrmAbout *about = Forms::load<FrmAbout>();
 
     auto *caption = about->findChild<QLabel *>(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(caption);
@@ -158,7 +158,7 @@ void TestFrmAbout::captionsReadAndFit()
              qPrintable(QString::number(text.size())));
     if (caption->objectName() == QLatin1String("Label3")) {
         // The input window's full-branding offer without its link sentence.
-        const QString offer = in<QLabel>(Forms::frmMain(), "lblFullBrand")->text();
+        const QString offer = in<QLabel>(Forms::load<FrmMain>(), "lblFullBrand")->text();
         QCOMPARE(text + QStringLiteral(" Click here for more details."), offer);
     }
     if (caption->wordWrap()) {
@@ -189,7 +189,7 @@ void TestFrmAbout::closesThroughTheRegistry()
     QFETCH(QString, target);
     QFETCH(int, key);
     TestServices fakes;
-    QPointer<FrmAbout> about = Forms::frmAbout();
+    QPointer<FrmAbout> about = Forms::load<FrmAbout>();
 
     bool wasModal = false;
     const int result = execWith(about, [&] {
@@ -227,7 +227,7 @@ void TestFrmAbout::linksOpenTheirPagesAndStayModal()
 {
     QFETCH(QString, pageKey);
     TestServices fakes;
-    QPointer<FrmAbout> about = Forms::frmAbout();
+    QPointer<FrmAbout> about = Forms::load<FrmAbout>();
 
     QStringList openedWhileUp;
     bool stillUp = false;

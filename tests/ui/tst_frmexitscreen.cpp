@@ -73,7 +73,7 @@ QStringList boxTexts(QWidget *screen)
 FrmExitScreen *loadWithDraw(TestServices &fakes, double r)
 {
     fakes.random.draws = {r};
-    return Forms::frmExitScreen();
+    return Forms::load<FrmExitScreen>();
 }
 
 } // namespace
@@ -120,7 +120,7 @@ void TestFrmExitScreen::controlsFollowTheLayout()
 {
     QFETCH(int, row);
     TestServices fakes;
-    FrmExitScreen *screen = Forms::frmExitScreen();
+    FrmExitScreen *screen = Forms::load<FrmExitScreen>();
     const ControlRow &control = exitControls()[static_cast<std::size_t>(row)];
     checkControl(screen, control);
 
@@ -185,7 +185,7 @@ void TestFrmExitScreen::layoutTextsBeforeLoading()
 void TestFrmExitScreen::loadingSetsTitleAndKeepsOnTop()
 {
     TestServices fakes;
-    FrmExitScreen *screen = Forms::frmExitScreen();
+    FrmExitScreen *screen = Forms::load<FrmExitScreen>();
 
     QCOMPARE(screen->objectName(), QStringLiteral("frmExitScreen"));
     QCOMPARE(screen->windowTitle(), QStringLiteral(AMORISK_TITLE));
@@ -204,13 +204,13 @@ void TestFrmExitScreen::loadingSetsTitleAndKeepsOnTop()
 void TestFrmExitScreen::loadingShowsTheProgramIcon()
 {
     TestServices fakes;
-    checkProgramIcon(Forms::frmExitScreen(), "picExitScreenIcon");
+    checkProgramIcon(Forms::load<FrmExitScreen>(), "picExitScreenIcon");
 }
 
 void TestFrmExitScreen::exitButtonHasFocusAndTabFollowsTheLayout()
 {
     TestServices fakes;
-    FrmExitScreen *screen = Forms::frmExitScreen();
+    FrmExitScreen *screen = Forms::load<FrmExitScreen>();
     QVERIFY(showAndActivate(screen));
 
     const QStringList order
@@ -322,7 +322,7 @@ void TestFrmExitScreen::placeholdersOnEnteringAndLeaving()
     QFETCH(QString, leaveWith);
     QFETCH(QString, afterLeaving);
     TestServices fakes;
-    FrmExitScreen *screen = Forms::frmExitScreen();
+    FrmExitScreen *screen = Forms::load<FrmExitScreen>();
     QVERIFY(showAndActivate(screen));
     QWidget *field = in(screen, box);
 
@@ -340,7 +340,7 @@ void TestFrmExitScreen::placeholdersOnEnteringAndLeaving()
 void TestFrmExitScreen::otherWindowsTakingFocusChangeNoBox()
 {
     TestServices fakes;
-    FrmExitScreen *screen = Forms::frmExitScreen();
+    FrmExitScreen *screen = Forms::load<FrmExitScreen>();
     QVERIFY(showAndActivate(screen));
     auto *name = in<QLineEdit>(screen, "txtName");
     name->setFocus(Qt::TabFocusReason);
@@ -376,7 +376,7 @@ void TestFrmExitScreen::spacesAreRefusedInAddresses()
     QFETCH(QString, expected);
     QFETCH(int, messages);
     TestServices fakes;
-    FrmExitScreen *screen = Forms::frmExitScreen();
+    FrmExitScreen *screen = Forms::load<FrmExitScreen>();
     QVERIFY(showAndActivate(screen));
     QWidget *field = in(screen, box);
     field->setFocus(Qt::TabFocusReason);
@@ -399,7 +399,7 @@ void TestFrmExitScreen::spacesAreRefusedInAddresses()
 void TestFrmExitScreen::pastedAddressKeepsItsSpace()
 {
     TestServices fakes;
-    FrmExitScreen *screen = Forms::frmExitScreen();
+    FrmExitScreen *screen = Forms::load<FrmExitScreen>();
     QVERIFY(showAndActivate(screen));
     auto *email = in<QLineEdit>(screen, "txtEmail");
     email->setFocus(Qt::TabFocusReason);
@@ -443,7 +443,7 @@ void TestFrmExitScreen::submitChecksTheForm()
     QFETCH(QStringList, texts);
     QFETCH(QString, message);
     TestServices fakes;
-    FrmExitScreen *screen = Forms::frmExitScreen();
+    FrmExitScreen *screen = Forms::load<FrmExitScreen>();
     for (int i = 0; i < referralBoxes.size(); ++i) {
         if (!texts[i].isNull())
             setTextOf(in(screen, referralBoxes[i]), texts[i]);
@@ -508,7 +508,7 @@ void TestFrmExitScreen::submitHandsOverStrippedValues()
     QFETCH(QStringList, texts);
     QFETCH(QStringList, values);
     TestServices fakes;
-    FrmExitScreen *screen = Forms::frmExitScreen();
+    FrmExitScreen *screen = Forms::load<FrmExitScreen>();
     for (int i = 0; i < referralBoxes.size(); ++i) {
         if (!texts[i].isNull())
             setTextOf(in(screen, referralBoxes[i]), texts[i]);
@@ -525,7 +525,7 @@ void TestFrmExitScreen::submitHandsOverStrippedValues()
 void TestFrmExitScreen::enterAndShiftEnterEndMessageLinesAlike()
 {
     TestServices fakes;
-    FrmExitScreen *screen = Forms::frmExitScreen();
+    FrmExitScreen *screen = Forms::load<FrmExitScreen>();
     QVERIFY(showAndActivate(screen));
     auto *message = in<QPlainTextEdit>(screen, "txtMessage");
     message->setFocus(Qt::TabFocusReason);
@@ -544,7 +544,7 @@ void TestFrmExitScreen::enterAndShiftEnterEndMessageLinesAlike()
 void TestFrmExitScreen::pasteBeyondTheMessageLimitKeepsWhatFollows()
 {
     TestServices fakes;
-    FrmExitScreen *screen = Forms::frmExitScreen();
+    FrmExitScreen *screen = Forms::load<FrmExitScreen>();
     QVERIFY(showAndActivate(screen));
     auto *message = in<QPlainTextEdit>(screen, "txtMessage");
     message->setFocus(Qt::TabFocusReason);
@@ -571,7 +571,7 @@ void TestFrmExitScreen::forumBoxOpensHomePageOnceAndStaysUnchecked()
     QFETCH(int, clicks);
     QFETCH(bool, byKeyboard);
     TestServices fakes;
-    FrmExitScreen *screen = Forms::frmExitScreen();
+    FrmExitScreen *screen = Forms::load<FrmExitScreen>();
     QVERIFY(showAndActivate(screen));
     auto *forum = in<QCheckBox>(screen, "Check1");
     QCOMPARE(forum->cursor().shape(), Qt::PointingHandCursor);
@@ -592,7 +592,7 @@ void TestFrmExitScreen::forumBoxOpensHomePageOnceAndStaysUnchecked()
 void TestFrmExitScreen::downloadsLinkOpensSoftwarePage()
 {
     TestServices fakes;
-    FrmExitScreen *screen = Forms::frmExitScreen();
+    FrmExitScreen *screen = Forms::load<FrmExitScreen>();
     QVERIFY(showAndActivate(screen));
 
     QTest::mouseClick(in(screen, "lblGoToHome"), Qt::LeftButton, {}, QPoint(4, 4));
@@ -613,7 +613,7 @@ void TestFrmExitScreen::closingEndsTheProgram()
 {
     QFETCH(bool, closeBox);
     TestServices fakes;
-    QPointer<FrmExitScreen> screen = Forms::frmExitScreen();
+    QPointer<FrmExitScreen> screen = Forms::load<FrmExitScreen>();
     QVERIFY(showAndActivate(screen));
 
     if (closeBox)

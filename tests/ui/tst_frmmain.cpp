@@ -6,7 +6,6 @@
 #include "frmdisplay.h"
 #include "frmexitscreen.h"
 #include "frmmain.h"
-#include "laidouttext.h"
 #include "linklabel.h"
 #include "pages.h"
 
@@ -57,7 +56,8 @@ const std::vector<ControlRow> &mainControls()
     return table;
 }
 
-const char theme[] = "#5a23dc";
+const QByteArray themeName = QColor::fromRgba(themeColour).name().toLatin1();
+const char *const theme = themeName.constData();
 
 const std::vector<LookRow> &mainLook()
 {
@@ -103,13 +103,13 @@ QWidget *loadWindow(FormId id)
 {
     switch (id) {
     case FormId::frmMain:
-        return Forms::frmMain();
+        return Forms::load<FrmMain>();
     case FormId::frmDisplay:
-        return Forms::frmDisplay();
+        return Forms::load<FrmDisplay>();
     case FormId::frmAbout:
-        return Forms::frmAbout();
+        return Forms::load<FrmAbout>();
     case FormId::frmExitScreen:
-        return Forms::frmExitScreen();
+        return Forms::load<FrmExitScreen>();
     }
     return nullptr;
 }
@@ -167,16 +167,16 @@ QWidget *loadForm(FormId id)
 {
     switch (id) {
     case FormId::frmMain:
-        Forms::frmMain();
+        Forms::load<FrmMain>();
         break;
     case FormId::frmDisplay:
-        Forms::frmDisplay();
+        Forms::load<FrmDisplay>();
         break;
     case FormId::frmAbout:
-        Forms::frmAbout();
+        Forms::load<FrmAbout>();
         break;
     case FormId::frmExitScreen:
-        Forms::frmExitScreen();
+        Forms::load<FrmExitScreen>();
         break;
     }
     return Forms::loadedWindow(id);
@@ -194,7 +194,7 @@ private slots:
     {
         TestServices services;
         QFETCH(int, row);
-        checkControl(Forms::frmMain(), mainControls()[static_cast<std::size_t>(row)]);
+        checkControl(Forms::load<FrmMain>(), mainControls()[static_cast<std::size_t>(row)]);
     }
 
     void fontsAndColours_data() { addRows(mainLook()); }
@@ -202,13 +202,13 @@ private slots:
     {
         TestServices services;
         QFETCH(int, row);
-        checkLook(Forms::frmMain(), mainLook()[static_cast<std::size_t>(row)]);
+        checkLook(Forms::load<FrmMain>(), mainLook()[static_cast<std::size_t>(row)]);
     }
 
     void windowFrameAndHiddenExitButton()
     {
         TestServices services;
-        FrmMain *window = Forms::frmMain();
+        FrmMain *window = Forms::load<FrmMain>();
         checkFrame(window, QSize(497, 286));
         QCOMPARE(window->centralWidget()->palette().color(QPalette::Window), QColor(theme));
         auto *exit = in<QPushButton>(window, "cmdExit");
@@ -238,93 +238,16 @@ private slots:
         QCOMPARE(dark, light);
     }
 
-    // Link captions keep their laid-out text between paints; they must still
-    // draw exactly what a label with their settings draws.
-    void captionsDrawAsLabelsDo_data() { clientAreaIgnoresTheDesktopScheme_data(); }
-    void captionsDrawAsLabelsDo()
-    {
-        QFETCH(FormId, window);
-        TestServices services;
-        const QList<LinkLabel *> captions = loadWindow(window)->findChildren<LinkLabel *>();
-        QVERIFY(!captions.isEmpty());
-        for (LinkLabel *caption : captions) {
-            QLabel label(caption->parentWidget());
-            label.hide();
-            label.setText(caption->text());
-            label.setFont(caption->font());
-            label.setPalette(caption->palette());
-            label.setAlignment(caption->alignment());
-            label.setWordWrap(caption->wordWrap());
-            label.setAutoFillBackground(caption->autoFillBackground());
-            label.setGeometry(caption->geometry());
-            // Twice: the second paint uses the kept layout.
-            caption->grab();
-            QVERIFY2(caption->grab().toImage() == label.grab().toImage(),
-                     qPrintable(caption->objectName()));
-        }
-    }
-
-    // The kept layout draws what drawText draws, on denser screens and for a
-    // text taller than its rectangle too.
-    void laidOutTextDrawsAsDrawTextDoes_data()
-    {
-        QTest::addColumn<int>("flags");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<qreal>("ratio");
-        const int centred = Qt::AlignCenter | Qt::TextWordWrap;
-        const int left = Qt::AlignLeft | Qt::AlignVCenter;
-        const int top = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-        for (qreal ratio : {1.0, 1.5, 2.0}) {
-            const QByteArray at = " at " + QByteArray::number(ratio) + "x";
-            QTest::newRow("centred, wrapped" + at) << centred << 41 << ratio;
-            QTest::newRow("centred, taller than its box" + at) << centred << 13 << ratio;
-            QTest::newRow("one line, centred vertically" + at) << left << 14 << ratio;
-            QTest::newRow("top, wrapped" + at) << top << 31 << ratio;
-        }
-    }
-    void laidOutTextDrawsAsDrawTextDoes()
-    {
-        QFETCH(int, flags);
-        QFETCH(int, height);
-        QFETCH(qreal, ratio);
-        QFont font(QStringLiteral("Verdana"));
-        font.setPixelSize(11);
-        font.setBold(true);
-        font.setUnderline(true);
-        const QString text = QStringLiteral("Co-brand this software for your site. Put your "
-                                            "own site name and link into this program & give it "
-                                            "away free to your visitors.");
-        // Room around the box shows any text drawn outside it.
-        const QRect box(0, 10, 471, height);
-        QImage expected(QSize(471, height + 20) * ratio, QImage::Format_ARGB32_Premultiplied);
-        expected.setDevicePixelRatio(ratio);
-        expected.fill(Qt::white);
-        QImage drawn = expected;
-        LaidOutText laidOut;
-        for (QImage *image : {&expected, &drawn}) {
-            QPainter painter(image);
-            painter.setFont(font);
-            if (image == &expected) {
-                painter.drawText(box, flags | Qt::TextForceLeftToRight, text);
-            } else {
-                laidOut.draw(&painter, box, flags | Qt::TextForceLeftToRight, text);
-                image->fill(Qt::white); // the second paint uses the kept layout
-                laidOut.draw(&painter, box, flags | Qt::TextForceLeftToRight, text);
-            }
-        }
-        QVERIFY(drawn == expected);
-    }
-
     void programIcon()
     {
         TestServices services;
-        checkProgramIcon(Forms::frmMain());
+        checkProgramIcon(Forms::load<FrmMain>());
     }
 
     void creationOrderStacking()
     {
         TestServices services;
-        FrmMain *window = Forms::frmMain();
+        FrmMain *window = Forms::load<FrmMain>();
         QCOMPARE(namedChildrenInOrder(window->centralWidget(),
                                       {"Frame2", "cmdExit", "fraName", "Frame5", "Label2"}),
                  QStringList({"Frame2", "cmdExit", "fraName", "Frame5", "Label2"}));
@@ -351,7 +274,7 @@ private slots:
     void tabOrder()
     {
         TestServices services;
-        FrmMain *window = Forms::frmMain();
+        FrmMain *window = Forms::load<FrmMain>();
         QVERIFY(showAndActivate(window));
         QTRY_COMPARE(QApplication::focusWidget(), in(window, "txtFirstName"));
         QStringList visited;
@@ -368,7 +291,7 @@ private slots:
     void menus()
     {
         TestServices services;
-        checkMenuBar(Forms::frmMain(), "nuFile",
+        checkMenuBar(Forms::load<FrmMain>(), "nuFile",
                      {{"mnuNext", "Get My Romance Astrology Reading"}, {"mnuExit", "E&xit"}},
                      {{"mnuOnline", "&Online Help"},
                       {"mnuVisit", "&Visit Us Online"},
@@ -381,7 +304,7 @@ private slots:
     void initialContents()
     {
         TestServices services;
-        FrmMain *window = Forms::frmMain();
+        FrmMain *window = Forms::load<FrmMain>();
         for (const char *name : {"txtFirstName", "txtMiddleName", "txtLastName"}) {
             auto *box = in<QLineEdit>(window, name);
             QVERIFY(box->text().isEmpty());
@@ -435,7 +358,7 @@ private slots:
     void longCaptions()
     {
         TestServices services;
-        FrmMain *window = Forms::frmMain();
+        FrmMain *window = Forms::load<FrmMain>();
         const QString forum = in<QLabel>(window, "Label61")->text();
         QCOMPARE(forum.size(), 115);
         QVERIFY(forum.contains(QStringLiteral("Zenthari Softwares")));
@@ -461,7 +384,7 @@ private slots:
     void everyCaptionFits()
     {
         TestServices services;
-        FrmMain *window = Forms::frmMain();
+        FrmMain *window = Forms::load<FrmMain>();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         for (QLabel *label : window->findChildren<QLabel *>())
@@ -544,7 +467,7 @@ private slots:
         for (const char *name : {"txtFirstName", "txtMiddleName", "txtLastName"}) {
             TestServices services;
             QGuiApplication::clipboard()->setText(QStringLiteral("PASTED"));
-            auto *box = in<QLineEdit>(Forms::frmMain(), name);
+            auto *box = in<QLineEdit>(Forms::load<FrmMain>(), name);
             box->setText(start);
             QTest::sendKeyEvent(QTest::Click, box, Qt::Key(key), text,
                                 Qt::KeyboardModifiers(modifiers));
@@ -561,7 +484,7 @@ private slots:
     void typedNameComesOutInCapitals()
     {
         TestServices services;
-        auto *box = in<QLineEdit>(Forms::frmMain(), "txtLastName");
+        auto *box = in<QLineEdit>(Forms::load<FrmMain>(), "txtLastName");
         QTest::keyClicks(box, QStringLiteral("smith"));
         QCOMPARE(box->text(), QStringLiteral("SMITH"));
         QTest::keyClicks(box, QStringLiteral("o'neil-2"));
@@ -572,7 +495,7 @@ private slots:
     void editingKeysWorkWithoutMessage()
     {
         TestServices services;
-        FrmMain *window = Forms::frmMain();
+        FrmMain *window = Forms::load<FrmMain>();
         QVERIFY(showAndActivate(window));
         auto *box = in<QLineEdit>(window, "txtFirstName");
         box->setFocus();
@@ -626,7 +549,7 @@ private slots:
 
         for (const char *before : {"lblCobrand", "lblFullBrand"}) {
             TestServices services;
-            FrmMain *window = Forms::frmMain();
+            FrmMain *window = Forms::load<FrmMain>();
             in(window, before)->raise();
             services.random.draws = {r};
             window->CoBrand_Randomize();
@@ -643,7 +566,7 @@ private slots:
     void linksOpenTheirPage()
     {
         TestServices services;
-        checkLinkOpensItsPage(services, Forms::frmMain(), FormId::frmMain);
+        checkLinkOpensItsPage(services, Forms::load<FrmMain>(), FormId::frmMain);
     }
 
     // Every caption that answers a click is, to assistive technology, a link
@@ -707,7 +630,7 @@ private slots:
     void aboutOpensModally()
     {
         TestServices services;
-        FrmMain *window = Forms::frmMain();
+        FrmMain *window = Forms::load<FrmMain>();
         window->show();
         in<QLineEdit>(window, "txtFirstName")->setText(QStringLiteral("ANNA"));
         bool wasModal = false;
@@ -737,7 +660,7 @@ private slots:
     {
         QFETCH(QString, how);
         TestServices services;
-        QPointer<FrmMain> window = Forms::frmMain();
+        QPointer<FrmMain> window = Forms::load<FrmMain>();
         QVERIFY(showAndActivate(window));
         if (how == QLatin1String("button"))
             in<QPushButton>(window, "cmdExit")->click();

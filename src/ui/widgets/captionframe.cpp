@@ -1,28 +1,30 @@
 #include "captionframe.h"
 
 #include <QPainter>
+#include <qdrawutil.h>
 
 namespace amorisk {
 
-namespace {
-
-const int borderTop = 6;
-const int captionLeft = 6;
-const int captionPadding = 1;
-
-} // namespace
-
 CaptionFrame::CaptionFrame(QWidget *parent) : QGroupBox(parent)
 {}
+
+void CaptionFrame::setEtched(bool etched)
+{
+    m_etched = etched;
+    update();
+}
 
 void CaptionFrame::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QPalette &colours = palette();
     painter.fillRect(rect(), colours.window());
+    const QFontMetrics metrics(font());
 
-    const QRect border = rect().adjusted(0, borderTop, 0, 0);
-    if (isFlat()) {
+    const QRect border = rect().adjusted(0, m_etched ? metrics.height() / 2 : 6, 0, 0);
+    if (m_etched) {
+        qDrawShadeRect(&painter, border, colours, true, 1);
+    } else if (isFlat()) {
         painter.setPen(Qt::black);
         painter.drawRect(border.adjusted(0, 0, -1, -1));
     } else {
@@ -40,14 +42,14 @@ void CaptionFrame::paintEvent(QPaintEvent *)
 
     if (title().isEmpty())
         return;
-    const QFontMetrics metrics(font());
-    // The caption stands centred on a background two pixels wider each side.
-    const int inset = captionPadding + 2;
-    const int width = metrics.size(Qt::TextShowMnemonic, title()).width() + 2 * inset;
-    const QRect caption(captionLeft, 0, width, metrics.height());
+    // The caption stands centred on its own background, set into the top line.
+    const QRect caption = m_etched
+            ? QRect(8, 0, metrics.horizontalAdvance(title()) + 4, metrics.height())
+            : QRect(6, 0, metrics.size(Qt::TextShowMnemonic, title()).width() + 6,
+                    metrics.height());
     painter.fillRect(caption, colours.window());
     painter.setPen(colours.color(QPalette::WindowText));
-    painter.drawText(caption.adjusted(captionPadding, 0, -captionPadding, 0),
+    painter.drawText(m_etched ? caption : caption.adjusted(1, 0, -1, 0),
                      Qt::AlignCenter | Qt::TextShowMnemonic, title());
 }
 

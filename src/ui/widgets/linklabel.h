@@ -1,7 +1,5 @@
 #pragma once
 
-#include "laidouttext.h"
-
 #include <QLabel>
 
 namespace amorisk {
@@ -23,15 +21,9 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    bool event(QEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
 
 private:
-    bool drawsPlainCaption() const;
-    int captionFlags() const;
-
     bool m_pressed = false;
-    LaidOutText m_caption;
 };
 
 } // namespace amorisk

@@ -1,14 +1,21 @@
 #include "look.h"
 
+#include "autosize.h"
+
+#include <QAction>
 #include <QApplication>
 #include <QFont>
 #include <QGuiApplication>
 #include <QHash>
+#include <QLayout>
+#include <QMenu>
 #include <QScreen>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QWidget>
 
-#include <iterator>
+#include <memory>
 
 namespace amorisk {
 
@@ -51,25 +58,21 @@ void centreOnScreen(QWidget *window)
 const QPalette &classicPalette()
 {
     static const QPalette palette = [] {
-        // Role by role as QPalette::ColorRole counts them, Window and Button
-        // the grey face.
-        static const QRgb normal[] = {
-                0xFF000000, 0xFFEFEFEF, 0xFFFFFFFF, 0xFFCACACA, 0xFF9F9F9F, 0xFFB8B8B8, 0xFF000000,
-                0xFFFFFFFF, 0xFF000000, 0xFFFFFFFF, 0xFFEFEFEF, 0xFF767676, 0xFF308CC6, 0xFFFFFFFF,
-                0xFF0000FF, 0xFFFF00FF, 0xFFF7F7F7, 0xFF000000, 0xFFFFFFDC, 0xFF000000, 0x80000000};
-        static const QRgb disabled[] = {
-                0xFFBEBEBE, 0xFFEFEFEF, 0xFFFFFFFF, 0xFFCACACA, 0xFFBEBEBE, 0xFFB8B8B8, 0xFFBEBEBE,
-                0xFFFFFFFF, 0xFFBEBEBE, 0xFFEFEFEF, 0xFFEFEFEF, 0xFFB1B1B1, 0xFF919191, 0xFFFFFFFF,
-                0xFF0000FF, 0xFFFF00FF, 0xFFF7F7F7, 0xFF000000, 0xFFFFFFDC, 0xFF000000, 0x80000000};
-        static_assert(std::size(normal) == QPalette::NColorRoles);
-        QPalette p;
-        for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            const auto r = static_cast<QPalette::ColorRole>(role);
-            p.setColor(QPalette::Active, r, QColor::fromRgba(normal[role]));
-            p.setColor(QPalette::Inactive, r, QColor::fromRgba(normal[role]));
-            p.setColor(QPalette::Disabled, r, QColor::fromRgba(disabled[role]));
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        const QPalette standard = fusion->standardPalette();
+        // Every role set one by one, as a layout's palette sets it: a control
+        // given the palette then shares it rather than a copy merged with its
+        // parent's, which would also give the style's pixmap cache new
+        // entries for every window built.
+        QPalette set;
+        for (int group = 0; group < QPalette::NColorGroups; ++group) {
+            for (int role = 0; role < QPalette::NColorRoles; ++role) {
+                const auto g = static_cast<QPalette::ColorGroup>(group);
+                const auto r = static_cast<QPalette::ColorRole>(role);
+                set.setColor(g, r, standard.color(g, r));
+            }
         }
-        return p;
+        return set;
     }();
     return palette;
 }
@@ -111,6 +114,24 @@ void usePixelFonts(QWidget *window)
         font.setStyleStrategy(QFont::NoFontMerging);
         widget->setFont(font);
     }
+}
+
+void setUpLook(QWidget *window)
+{
+    installFontSubstitutions();
+    // Separators are named items of the menus in the layouts, so that the
+    // menus keep their positions; the layouts give them no text.
+    for (QAction *action : window->findChildren<QAction *>())
+        if (action->text().isEmpty() && !action->menu())
+            action->setSeparator(true);
+    useClassicColours(window);
+    usePixelFonts(window);
+    fitAutoSizeCaptions(window);
+    // A main window is its menu bar over the fixed client area.
+    if (window->layout())
+        window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    else
+        window->setFixedSize(window->size());
 }
 
 } // namespace amorisk

@@ -19,8 +19,8 @@ void centreOnScreen(QWidget *window);
 // The theme colour of the layouts, for the few places code paints with it.
 inline constexpr QRgb themeColour = 0xFF5A23DC;
 
-// The light scheme the layouts were drawn against: black text on the grey
-// button and window face, black on white in text boxes and lists.
+// The light scheme the layouts were drawn against: Fusion's own, black text
+// on the grey button and window face, black on white in text boxes and lists.
 const QPalette &classicPalette();
 
 // Every colour the window's layout leaves at default becomes the classic one,
@@ -33,5 +33,10 @@ void useClassicColours(QWidget *window);
 // at 96 dots per inch, whatever the X server reports. Sets those pixel sizes
 // and turns font merging off: every character shown is in the font named.
 void usePixelFonts(QWidget *window);
+
+// What every window does once its layout is set up: menu items without text
+// become separators, then the classic colours, the pixel fonts and the
+// auto-size captions; the window keeps the size its layout gives it.
+void setUpLook(QWidget *window);
 
 } // namespace amorisk
