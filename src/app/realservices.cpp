@@ -1,12 +1,14 @@
 #include "realservices.h"
 
+#include "singleinstance.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryFile>
 #include <QUrl>
@@ -19,17 +21,6 @@ namespace amorisk {
 
 namespace {
 
-// Without HOME, Qt takes the root folder for home; the password database
-// still knows the user's own.
-QString homeFolder()
-{
-    if (qEnvironmentVariableIsEmpty("HOME")) {
-        if (const passwd *user = getpwuid(getuid()); user && user->pw_dir && *user->pw_dir)
-            return QFile::decodeName(user->pw_dir);
-    }
-    return QDir::homePath();
-}
-
 // QSettings decodes every value of a file as it reads it, recursing into
 // nested ones, so a crafted file can overflow the stack. Ours holds one date
 // in a few dozen bytes; anything this large is damage and is never read.
@@ -41,9 +32,11 @@ bool oversized(const QString &path)
 }
 
 // Written beside the damaged file and renamed over it, so the damage is
-// never read and a failed write leaves the old file in place.
-bool replaceStore(const QString &path, const QString &key, const QVariant &value)
+// never read and a failed write leaves the old file in place. A link to the
+// file (as dotfile managers make) stays: its target is what gets replaced.
+bool replaceStore(const QString &link, const QString &key, const QVariant &value)
 {
+    const QString path = QFileInfo(link).canonicalFilePath();
     QTemporaryFile fresh(path + QLatin1String(".XXXXXX"));
     if (!fresh.open() || !fresh.setPermissions(QFileInfo(path).permissions()))
         return false;
@@ -63,6 +56,21 @@ bool replaceStore(const QString &path, const QString &key, const QVariant &value
 }
 
 } // namespace
+
+// Without HOME, Qt takes the root folder for home; the password database
+// still knows the user's own. A relative folder is invalid by the XDG rules,
+// and would put files wherever the program happened to be started.
+QString xdgFolder(const char *variable, const char *inHome)
+{
+    const QString set = qEnvironmentVariable(variable);
+    if (QDir::isAbsolutePath(set))
+        return set;
+    if (qEnvironmentVariableIsEmpty("HOME")) {
+        if (const passwd *user = getpwuid(getuid()); user && user->pw_dir && *user->pw_dir)
+            return QFile::decodeName(user->pw_dir) + QLatin1String(inHome);
+    }
+    return QDir::homePath() + QLatin1String(inHome);
+}
 
 MessageAnswer QtMessageBoxes::show(const QString &text, MessageIcon icon, MessageButtons buttons)
 {
@@ -114,9 +122,34 @@ void DesktopOpener::open(const QString &address)
 IniSettingsStore::IniSettingsStore(QString path) : m_path(std::move(path))
 {}
 
+// QSettings blocks for ever in open() on a pipe at the path, and waits
+// without a time limit for a lock beside the file that it cannot take (a
+// directory, a read-only or a fresh garbled one). Said once; the store then
+// counts as empty and unwritable, so the start goes on as a first run that
+// cannot store, rather than ask a question whose answer cannot be kept.
+bool IniSettingsStore::blocked() const
+{
+    const QFileInfo file(m_path);
+    const QFileInfo lock(m_path + QLatin1String(".lock"));
+    QString trouble;
+    if (file.exists() && !file.isFile()) {
+        trouble = m_path + QLatin1String(" is not a regular file");
+    } else if (lock.exists() || lock.isSymLink()) {
+        QLockFile probe(lock.filePath());
+        if (!tryLockWhateverItsMode(probe) && probe.error() == QLockFile::LockFailedError)
+            trouble = lock.filePath() + QLatin1String(" is a lock that cannot be taken");
+    }
+    if (!trouble.isEmpty() && !m_reported) {
+        std::fprintf(stderr, "amorisk: %s; the settings are neither read nor stored\n",
+                     qPrintable(trouble));
+        m_reported = true;
+    }
+    return !trouble.isEmpty();
+}
+
 QVariant IniSettingsStore::value(const QString &key) const
 {
-    if (oversized(m_path))
+    if (blocked() || oversized(m_path))
         return {};
     QSettings settings(m_path, QSettings::IniFormat);
     if (settings.status() == QSettings::AccessError)
@@ -126,6 +159,8 @@ QVariant IniSettingsStore::value(const QString &key) const
 
 bool IniSettingsStore::setValue(const QString &key, const QVariant &value)
 {
+    if (blocked())
+        return false;
     if (oversized(m_path))
         return replaceStore(m_path, key, value);
     QSettings settings(m_path, QSettings::IniFormat);
@@ -140,15 +175,7 @@ bool IniSettingsStore::setValue(const QString &key, const QVariant &value)
 
 QString IniSettingsStore::defaultPath()
 {
-    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    // A relative XDG_CONFIG_HOME is invalid by the XDG rules, and would put the
-    // file wherever the program happened to be started; without it and HOME,
-    // Qt's answer is /.config.
-    const bool noHome = qEnvironmentVariableIsEmpty("HOME")
-            && !QDir::isAbsolutePath(qEnvironmentVariable("XDG_CONFIG_HOME"));
-    if (base.isEmpty() || QDir::isRelativePath(base) || noHome)
-        base = homeFolder() + QLatin1String("/.config");
-    return base + QLatin1String("/amorisk/amorisk.conf");
+    return xdgFolder("XDG_CONFIG_HOME", "/.config") + QLatin1String("/amorisk/amorisk.conf");
 }
 
 RealServices::RealServices() : m_settings(IniSettingsStore::defaultPath()), m_previous(services())

@@ -8,6 +8,10 @@
 
 namespace amorisk {
 
+// $XDG_CONFIG_HOME, $XDG_CACHE_HOME and the like when set to an absolute
+// folder, else the given folder under the user's home.
+QString xdgFolder(const char *variable, const char *inHome);
+
 class QtMessageBoxes : public MessageBoxes
 {
 public:
@@ -22,7 +26,8 @@ public:
 
 // INI file at a fixed path; each access opens it afresh so a file that turns
 // unreadable or read-only mid-run is noticed rather than cached. A file far
-// too large to be ours counts as unreadable and is replaced on the next write.
+// too large to be ours counts as unreadable and is replaced on the next write;
+// anything that would make QSettings wait for ever counts as no store at all.
 class IniSettingsStore : public SettingsStore
 {
 public:
@@ -36,7 +41,10 @@ public:
     static QString defaultPath();
 
 private:
+    bool blocked() const;
+
     QString m_path;
+    mutable bool m_reported = false;
 };
 
 // Owns the seams that reach the desktop and installs them into services();

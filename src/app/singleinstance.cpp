@@ -1,10 +1,15 @@
 #include "singleinstance.h"
 
+#include "realservices.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cerrno>
 #include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace amorisk {
 
@@ -18,7 +23,36 @@ void startUnguarded(const QString &lockPath)
             qPrintable(lockPath));
 }
 
+// Only a folder nobody else can enter keeps another user from planting a lock
+// that refuses our start, or from holding an flock on ours after a crash so
+// that it never turns stale. Fixed as Qt fixes the runtime folder: ours, 0700
+// (a umask of 0222 would also leave it unwritable).
+bool isPrivateFolder(const QString &folder)
+{
+    const QByteArray name = QFile::encodeName(folder);
+    struct stat info;
+    if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST)
+        return false;
+    return ::stat(name.constData(), &info) == 0 && S_ISDIR(info.st_mode)
+            && info.st_uid == ::geteuid()
+            && ((info.st_mode & 0777) == 0700 || ::chmod(name.constData(), 0700) == 0);
+}
+
 } // namespace
+
+bool tryLockWhateverItsMode(QLockFile &lock)
+{
+    if (lock.tryLock(0))
+        return true;
+    // QLockFile opens a stale lock for writing before it takes it over. Ours
+    // to change back; whether it is stale is still QLockFile's decision, and
+    // a live holder's flock still keeps it.
+    const QByteArray name = QFile::encodeName(lock.fileName());
+    struct stat info;
+    return lock.error() == QLockFile::LockFailedError && ::lstat(name.constData(), &info) == 0
+            && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 0600) != 0600
+            && ::chmod(name.constData(), 0600) == 0 && lock.tryLock(0);
+}
 
 // QLockFile's own stale time stays: a live holder keeps an flock on its file,
 // which no later start can take however old the file is, while a file without
@@ -31,11 +65,12 @@ bool SingleInstance::acquire()
     // A directory or a dangling link in the lock's place can never be
     // replaced by a lock, and a pipe there would block reading it.
     const QFileInfo place(m_lock.fileName());
-    if ((place.exists() || place.isSymLink()) && !place.isFile()) {
+    if (!isPrivateFolder(place.path())
+        || ((place.exists() || place.isSymLink()) && !place.isFile())) {
         startUnguarded(m_lock.fileName());
         return true;
     }
-    if (m_lock.tryLock(0))
+    if (tryLockWhateverItsMode(m_lock))
         return true;
     if (m_lock.error() == QLockFile::LockFailedError)
         return false;
@@ -45,11 +80,18 @@ bool SingleInstance::acquire()
 
 QString SingleInstance::defaultLockPath()
 {
-    // The per-user runtime folder (mode 0700): a shared temp folder would let
-    // another user's file refuse our start.
+    // Qt hands out a runtime folder only when it is ours, a real folder and
+    // 0700. Without one, a private folder under the user's cache folder: the
+    // lock is worth nothing once the program ends, and the shared temporary
+    // folder would let another user's file refuse our start.
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
+    if (folder.isEmpty() || QDir::isRelativePath(folder)) {
+        folder = xdgFolder("XDG_CACHE_HOME", "/.cache");
+        // Made writable whatever the umask (0222 would leave it read-only).
+        if (!QFileInfo::exists(folder) && QDir().mkpath(folder))
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        folder += QLatin1String("/amorisk");
+    }
     return folder + QLatin1String("/amorisk.lock");
 }
 

@@ -8,13 +8,18 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
+
+#include <unistd.h>
 
 using namespace amorisk;
 using amorisk::testing::flushDeletes;
@@ -40,6 +45,51 @@ class TestRobustness : public QObject
     Q_OBJECT
 
 private:
+    QProcess m_xvfb;
+    QProcessEnvironment m_x11 = QProcessEnvironment::systemEnvironment(); // and $AMORISK
+    QTemporaryDir m_copy; // of the program, where any user may run it
+
+    // The first free display from :40 on, its own server for these tests.
+    bool startXvfb()
+    {
+        for (int n = 40; n < 90 && m_xvfb.state() == QProcess::NotRunning; ++n) {
+            const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(n);
+            if (QFile::exists(socket) || QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
+                continue;
+            m_xvfb.start(QStringLiteral("Xvfb"),
+                         {QStringLiteral(":%1").arg(n), "-nolisten", "tcp", "-noreset", "-screen",
+                          "0", "1280x1024x24"});
+            QElapsedTimer timer;
+            timer.start();
+            while (m_xvfb.state() != QProcess::NotRunning && !QFile::exists(socket)
+                   && !timer.hasExpired(10000))
+                QTest::qWait(50);
+            if (!QFile::exists(socket)) {
+                m_xvfb.kill();
+                m_xvfb.waitForFinished();
+            }
+            m_x11.insert(QStringLiteral("DISPLAY"), QStringLiteral(":%1").arg(n));
+        }
+        return m_xvfb.state() == QProcess::Running;
+    }
+
+    bool inputWindowWithin(int ms, qint64 pid)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        do {
+            QProcess search;
+            search.setProcessEnvironment(m_x11);
+            search.start(QStringLiteral("xdotool"),
+                         {"search", "--all", "--onlyvisible", "--pid", QString::number(pid),
+                          "--name", "^Amorisk v"});
+            if (search.waitForFinished(5000) && !search.readAllStandardOutput().isEmpty())
+                return true;
+            QTest::qWait(100);
+        } while (!timer.hasExpired(ms));
+        return false;
+    }
+
     static void readAndGoBack(int cycle)
     {
         FrmMain *main = Forms::load<FrmMain>();
@@ -57,6 +107,125 @@ private:
     }
 
 private slots:
+    void cleanupTestCase()
+    {
+        m_xvfb.terminate();
+        m_xvfb.waitForFinished();
+    }
+
+    // The program itself, started in a fresh home as a new user would, as
+    // nobody when the tests run as root, so that file modes count.
+    void realProgramReachesItsWindow_data()
+    {
+        QTest::addColumn<QString>("prepare");    // shell, as that user, just before the start
+        QTest::addColumn<QString>("byAnother");  // shell, as root: another user's files
+        QTest::addColumn<int>("linesSaid");      // its own lines on standard error
+        QTest::addColumn<QString>("afterwards"); // shell that holds once the window shows
+
+        const QString deadOwner
+                = QStringLiteral("sh -c : & wait $!; printf '%s\\namorisk\\n' $! >%1; chmod %2 %1");
+        // Killed once its window shows, leaving a read-only lock, or the row proves nothing.
+        const QString crashed
+                = QStringLiteral("\"$AMORISK\" 2>/dev/null &\n"
+                                 "timeout 10 xdotool search --sync --all --onlyvisible --pid $! "
+                                 "--name '^Amorisk v'\n"
+                                 "kill -9 $!; wait; [ -s %1 ] && [ ! -w %1 ] || exit");
+        const QString runLock = QStringLiteral("run/amorisk.lock");
+        const QString settingsLock = QStringLiteral("config/amorisk/amorisk.conf.lock");
+
+        QTest::newRow("another user's runtime folder and lock in the temp folder")
+                << "unset XDG_RUNTIME_DIR"
+                << "mkdir -m 1777 tmp; mkdir -m 700 tmp/runtime-nobody;"
+                   " printf '1\\namorisk\\n' >tmp/amorisk.lock;"
+                << 0
+                << "[ $(stat -c %a home/.cache/amorisk) = 700 ] && [ -s "
+                   "home/.cache/amorisk/amorisk.lock ]";
+        QTest::newRow("settings file is a pipe")
+                << "mkfifo config/amorisk/amorisk.conf" << QString() << 1 << QString();
+        QTest::newRow("directory in the settings lock's place")
+                << "mkdir " + settingsLock << QString() << 1 << QString();
+        QTest::newRow("read-only settings lock")
+                << ": >" + settingsLock + "; chmod 444 " + settingsLock << QString() << 1
+                << QString();
+        QTest::newRow("read-only settings lock with a dead owner")
+                << deadOwner.arg(settingsLock, "444") << QString() << 0
+                << "grep -q LastUpdateReminder config/amorisk/amorisk.conf";
+        QTest::newRow("fresh garbled settings lock")
+                << "echo garbage >" + settingsLock << QString() << 1 << QString();
+        QTest::newRow("lock of a run killed under umask 0222")
+                << "umask 0222;" + crashed.arg(runLock) << QString() << 0 << QString();
+        QTest::newRow("lock of a run killed under umask 0277")
+                << "umask 0277;" + crashed.arg(runLock) << QString() << 0 << QString();
+        QTest::newRow("lock of a run killed under umask 0222, no runtime folder")
+                << "mkdir -m 1777 tmp; unset XDG_RUNTIME_DIR; umask 0222\n"
+                        + crashed.arg("home/.cache/amorisk/amorisk.lock")
+                << QString() << 0 << QString();
+        QTest::newRow("planted 0444 lock with a dead owner")
+                << deadOwner.arg(runLock, "444") << QString() << 0 << QString();
+        QTest::newRow("planted 0000 lock with a dead owner")
+                << deadOwner.arg(runLock, "000") << QString() << 0 << QString();
+        QTest::newRow("oversized settings file behind a link")
+                << "mkdir dots; { echo LastUpdateReminder=2026-01-01; head -c 70000 /dev/zero; }"
+                   " >dots/amorisk.conf; ln -s ../../dots/amorisk.conf config/amorisk/amorisk.conf"
+                << QString() << 0
+                << "[ -L config/amorisk/amorisk.conf ] && grep -qx LastUpdateReminder=$(date +%F)"
+                   " dots/amorisk.conf";
+    }
+
+    void realProgramReachesItsWindow()
+    {
+        QFETCH(QString, prepare);
+        QFETCH(QString, byAnother);
+        QFETCH(int, linesSaid);
+        QFETCH(QString, afterwards);
+        const bool root = ::geteuid() == 0;
+        if (!root && !byAnother.isEmpty())
+            QSKIP("needs root, to plant another user's files and start the program as nobody");
+        if (!startXvfb())
+            QFAIL("no Xvfb could be started on :40 to :89");
+        const QString program = m_copy.filePath(QStringLiteral("amorisk"));
+        if (!QFile::exists(program)) {
+            QVERIFY(QFile::copy(qEnvironmentVariable("AMORISK_BINARY"), program));
+            QVERIFY(QFile::setPermissions(m_copy.path(), QFile::Permissions(0x7555)));
+            m_x11.insert(QStringLiteral("AMORISK"), program);
+        }
+
+        QTemporaryDir dir;
+        QVERIFY(!root || ::chown(QFile::encodeName(dir.path()).constData(), 65534, 65534) == 0);
+        const auto shell = [&](const QString &script) {
+            return QProcess::execute(QStringLiteral("sh"),
+                                     {"-c", "cd " + dir.path() + " && " + script});
+        };
+        if (!byAnother.isEmpty())
+            QCOMPARE(shell(byAnother), 0);
+        QStringList command{
+                "sh", "-c",
+                "export HOME=$PWD/home XDG_CONFIG_HOME=$PWD/config XDG_RUNTIME_DIR=$PWD/run"
+                " TMPDIR=$PWD/tmp; unset QT_QPA_PLATFORM XDG_CACHE_HOME\n"
+                "mkdir -p home config/amorisk && mkdir -pm 700 run\n"
+                        + prepare + "\nexec \"$AMORISK\""};
+        if (root)
+            command = QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups",
+                                  "--"}
+                    + command;
+        QProcess amorisk;
+        amorisk.setProcessEnvironment(m_x11);
+        amorisk.setWorkingDirectory(dir.path());
+        amorisk.start(command.takeFirst(), command);
+
+        const bool shown = inputWindowWithin(10000, amorisk.processId());
+        const int held = afterwards.isEmpty() ? 0 : shell(afterwards);
+        amorisk.kill();
+        amorisk.waitForFinished(10000);
+        const QString said = QString::fromLocal8Bit(amorisk.readAllStandardError());
+        QVERIFY2(shown, qPrintable("no input window within 10 s; it said: " + said));
+        QCOMPARE(held, 0);
+        // Qt's own say on a runtime folder it rejects carries the prefix too.
+        QCOMPARE(said.count(QRegularExpression(QStringLiteral("^amorisk: (?!QStandardPaths)"),
+                                               QRegularExpression::MultilineOption)),
+                 linesSaid);
+    }
+
     void thousandReadingsLeaveNothingBehind()
     {
         TestServices fakes;

@@ -50,19 +50,23 @@ private slots:
     void secondStartIsRefusedWhileTheFirstRuns_data()
     {
         QTest::addColumn<int>("lockAge");
-        QTest::newRow("fresh lock") << 0;
+        QTest::addColumn<bool>("readOnly"); // as a holder under umask 0222 leaves it
+        QTest::newRow("fresh lock") << 0 << false;
         // Older than the stale time: the holder's flock still keeps it.
-        QTest::newRow("lock two minutes old") << 120;
+        QTest::newRow("lock two minutes old") << 120 << false;
+        QTest::newRow("read-only lock two minutes old") << 120 << true;
     }
 
     void secondStartIsRefusedWhileTheFirstRuns()
     {
         QFETCH(int, lockAge);
+        QFETCH(bool, readOnly);
         QTemporaryDir dir;
         const QString lock = dir.filePath(QStringLiteral("amorisk.lock"));
         auto first = startHolder(lock);
         QCOMPARE(answerOf(*first), QStringLiteral("acquired"));
         QVERIFY(age(lock, lockAge));
+        QVERIFY(!readOnly || QFile::setPermissions(lock, QFile::ReadOwner | QFile::ReadOther));
 
         auto second = startHolder(lock);
         QCOMPARE(answerOf(*second), QStringLiteral("refused"));
