@@ -251,7 +251,7 @@ private slots:
         QVERIFY(showAndActivate(window));
         QTRY_COMPARE(QApplication::focusWidget(), in(window, "cmdBack"));
         QStringList visited;
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < 7; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget *focus = QApplication::focusWidget();
             // The tab control takes the focus on its row of tabs.
@@ -261,7 +261,7 @@ private slots:
         }
         QCOMPARE(visited,
                  QStringList({"SSTab1", "txtSunSignPositiveTraits", "txtSunSignNegativeTraits",
-                              "picSunSign", "cmdBack"}));
+                              "picSunSign", "Label61", "lblCobrand", "cmdBack"}));
     }
 
     void menus()

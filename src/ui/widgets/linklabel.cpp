@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace amorisk {
@@ -37,6 +38,78 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     QLabel::mouseReleaseEvent(event);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
+        && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        click();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+bool LinkLabel::isCovered() const
+{
+    const QWidget *parent = parentWidget();
+    if (!parent)
+        return false;
+    const QObjectList &siblings = parent->children();
+    for (qsizetype i = siblings.indexOf(const_cast<LinkLabel *>(this)) + 1; i < siblings.size();
+         ++i) {
+        const auto *above = qobject_cast<const QWidget *>(siblings.at(i));
+        if (above && !above->isHidden() && above->geometry().contains(geometry()))
+            return true;
+    }
+    return false;
+}
+
+// Links come last in the Tab order: just before the control the window
+// focuses first, in the order they are shown. Done when first shown, once the
+// window has set its own Tab order and first focus.
+void LinkLabel::joinTabChain()
+{
+    QWidget *first = window()->focusWidget();
+    if (!first)
+        first = window();
+    QWidget *last = first->previousInFocusChain();
+    const auto inChain = [](QWidget *widget) {
+        auto *link = qobject_cast<LinkLabel *>(widget);
+        return (widget->focusPolicy() & Qt::TabFocus) || (link && link->m_inTabChain);
+    };
+    while (last != first && (last == this || !inChain(last)))
+        last = last->previousInFocusChain();
+    m_inTabChain = true;
+    setFocusPolicy(Qt::StrongFocus);
+    if (last != first) {
+        // Qt orders only controls that take the focus; the offer behind takes none.
+        const Qt::FocusPolicy lastPolicy = last->focusPolicy();
+        last->setFocusPolicy(Qt::StrongFocus);
+        QWidget::setTabOrder(last, this);
+        last->setFocusPolicy(lastPolicy);
+    }
+    passCoveredLinksBy();
+}
+
+void LinkLabel::passCoveredLinksBy()
+{
+    if (!parentWidget())
+        return;
+    for (auto *link : parentWidget()->findChildren<LinkLabel *>(Qt::FindDirectChildrenOnly))
+        if (link->m_inTabChain)
+            link->setFocusPolicy(link->isCovered() ? Qt::NoFocus : Qt::StrongFocus);
+}
+
+bool LinkLabel::event(QEvent *event)
+{
+    const bool handled = QLabel::event(event);
+    if (event->type() == QEvent::Show && !m_inTabChain)
+        joinTabChain();
+    else if (event->type() == QEvent::ZOrderChange)
+        passCoveredLinksBy();
+    return handled;
 }
 
 } // namespace amorisk
