@@ -63,6 +63,8 @@ void FrmDisplay::Form_Unload()
 void FrmDisplay::setSunSign(const QString &name)
 {
     setCaption(ui->lblSunSign, name);
+    // Said with the window as it appears.
+    setAccessibleDescription(ui->Label15->text() + QStringLiteral(": ") + name);
 }
 
 void FrmDisplay::setProfile(const reading::SignProfile &row, const QPixmap &picture)

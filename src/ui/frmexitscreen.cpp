@@ -1,5 +1,6 @@
 #include "frmexitscreen.h"
 
+#include "accessibility.h"
 #include "autosize.h"
 #include "forms.h"
 #include "look.h"
@@ -16,6 +17,7 @@
 #include <QRegularExpression>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 
 #include <algorithm>
 #include <array>
@@ -153,6 +155,9 @@ void FrmExitScreen::cmdSubmit_Click()
         return;
     }
     modTellAFriend::SendReferral();
+    // A refusal is a message box; a referral shows only in the browser.
+    if (web::referralProblem(values).isEmpty())
+        announce(this, QStringLiteral("Referral page opened in your web browser"));
 }
 
 void FrmExitScreen::Check1_Click()
@@ -281,16 +286,28 @@ bool FrmExitScreen::eventFilter(QObject *watched, QEvent *event)
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             const bool in = event->type() == QEvent::FocusIn;
-            if (watched == ui->txtName)
-                in ? txtName_GotFocus() : txtName_LostFocus();
-            else if (watched == ui->txtEmail)
-                in ? txtEmail_GotFocus() : txtEmail_LostFocus();
-            else if (watched == ui->txtFriendName)
-                in ? txtFriendName_GotFocus() : txtFriendName_LostFocus();
-            else if (watched == ui->txtFriendEmail)
-                in ? txtFriendEmail_GotFocus() : txtFriendEmail_LostFocus();
-            else if (watched == ui->txtMessage)
-                in ? txtMessage_GotFocus() : txtMessage_LostFocus();
+            auto *box = static_cast<QWidget *>(watched);
+            const auto handle = [this, box, in] {
+                if (box == ui->txtName)
+                    in ? txtName_GotFocus() : txtName_LostFocus();
+                else if (box == ui->txtEmail)
+                    in ? txtEmail_GotFocus() : txtEmail_LostFocus();
+                else if (box == ui->txtFriendName)
+                    in ? txtFriendName_GotFocus() : txtFriendName_LostFocus();
+                else if (box == ui->txtFriendEmail)
+                    in ? txtFriendEmail_GotFocus() : txtFriendEmail_LostFocus();
+                else if (box == ui->txtMessage)
+                    in ? txtMessage_GotFocus() : txtMessage_LostFocus();
+            };
+            // A box emptied before its focus is announced leaves a screen
+            // reader silent: the focus is told first, the box emptied after.
+            if (in)
+                QTimer::singleShot(0, box, [box, handle] {
+                    if (box->window()->focusWidget() == box)
+                        handle();
+                });
+            else
+                handle();
         }
     } else if (event->type() == QEvent::KeyPress && watched == ui->txtMessage
                && static_cast<QKeyEvent *>(event)->matches(QKeySequence::InsertLineSeparator)) {

@@ -1,6 +1,5 @@
 #include "frmmain.h"
 
-#include "accessibility.h"
 #include "entrycheck.h"
 #include "forms.h"
 #include "frmabout.h"
@@ -29,8 +28,6 @@ FrmMain::FrmMain()
         box->setAttribute(Qt::WA_InputMethodEnabled, false);
         box->installEventFilter(this);
     }
-    for (QComboBox *list : {ui->cboMonth, ui->cboDate, ui->cboYear})
-        labelForScreenReaders(list);
     ui->txtFirstName->setFocus();
 
     connect(ui->cmdNext, &QPushButton::clicked, this, &FrmMain::cmdNext_Click);

@@ -4,10 +4,103 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QPushButton>
 #include <QTextDocument>
 
 namespace amorisk {
 namespace {
+
+const QString noticeName = QStringLiteral("amoriskNotice");
+
+// Qt labels a control in a captioned frame with that frame's caption, and a
+// screen reader then says the caption instead of the control's own name.
+class OwnNameAccessible : public QAccessibleWidget
+{
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override
+    {
+        auto all = QAccessibleWidget::relations(match);
+        all.removeIf([](const auto &relation) {
+            return relation.second == QAccessible::Label
+                    && qobject_cast<QGroupBox *>(relation.first->object());
+        });
+        return all;
+    }
+};
+
+class GroupAccessible : public OwnNameAccessible
+{
+public:
+    explicit GroupAccessible(QGroupBox *box) : OwnNameAccessible(box, QAccessible::Grouping) {}
+
+    // Qt would name a frame inside a frame after the outer one.
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name || !widget()->accessibleName().isEmpty())
+            return OwnNameAccessible::text(t);
+        return static_cast<const QGroupBox *>(widget())->title().remove(QLatin1Char('&'));
+    }
+};
+
+// Qt gives a drop-down list neither text nor selection, so a screen reader
+// says its value only while it has no name and never hears it change. Here
+// the value is the list's text, all of it selected, and every change is that
+// text inserted anew.
+class ComboAccessible : public OwnNameAccessible, public QAccessibleTextInterface
+{
+public:
+    explicit ComboAccessible(QComboBox *combo) : OwnNameAccessible(combo, QAccessible::ComboBox)
+    {
+        QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [combo] {
+            QAccessibleTextInsertEvent inserted(combo, 0, combo->currentText());
+            QAccessible::updateAccessibility(&inserted);
+        });
+    }
+
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return OwnNameAccessible::interface_cast(t);
+    }
+
+    QString value() const { return static_cast<const QComboBox *>(widget())->currentText(); }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Value ? value() : OwnNameAccessible::text(t);
+    }
+
+    void selection(int, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+    }
+    int selectionCount() const override { return 1; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override { return value().mid(start, end - start); }
+    int characterCount() const override { return int(value().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+};
 
 class LinkLabelAccessible : public QAccessibleWidget
 {
@@ -36,9 +129,8 @@ public:
     {
         QAccessible::State s = QAccessibleWidget::state();
         s.linked = true;
-        // A caption under a sibling that covers it all (the offer not in
-        // front) cannot be seen or clicked; a screen reader passes it by too.
-        if (isCovered()) {
+        // The offer not in front can be neither seen nor clicked.
+        if (static_cast<const LinkLabel *>(widget())->isCovered()) {
             s.invisible = true;
             s.offscreen = true;
         }
@@ -54,38 +146,104 @@ public:
     }
 
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
-
-private:
-    bool isCovered() const
-    {
-        const QWidget *self = widget();
-        const QWidget *parent = self->parentWidget();
-        if (!parent)
-            return false;
-        const QObjectList &siblings = parent->children();
-        for (qsizetype i = siblings.indexOf(const_cast<QWidget *>(self)) + 1; i < siblings.size();
-             ++i) {
-            const auto *above = qobject_cast<const QWidget *>(siblings.at(i));
-            if (above && above->isVisible() && above->geometry().contains(self->geometry()))
-                return true;
-        }
-        return false;
-    }
 };
 
 QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
 {
     if (className == QLatin1String("amorisk::LinkLabel"))
         return new LinkLabelAccessible(static_cast<LinkLabel *>(object));
+    if (className == QLatin1String("QComboBox"))
+        return new ComboAccessible(static_cast<QComboBox *>(object));
+    if (className == QLatin1String("QGroupBox"))
+        return new GroupAccessible(static_cast<QGroupBox *>(object));
+    if (!object->isWidgetType())
+        return nullptr;
+    auto *widget = static_cast<QWidget *>(object);
+    // A plain frame would be a "frame", which a screen reader takes for a
+    // window: its say-all and flat review would stop at the frame.
+    if (className == QLatin1String("QFrame"))
+        return new QAccessibleWidget(widget, QAccessible::Grouping);
+    if (className == QLatin1String("QWidget") && widget->objectName() == noticeName)
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     // Qt asks for each class up the chain; a window class of ours reaches
     // plain QWidget, which Qt would expose as a client area ("filler").
-    if (className == QLatin1String("QWidget") && object->isWidgetType()) {
-        auto *widget = static_cast<QWidget *>(object);
-        if (widget->windowType() == Qt::Window)
-            return new QAccessibleWidget(widget, QAccessible::Window);
-    }
+    if (className == QLatin1String("QWidget") && widget->windowType() == Qt::Window)
+        return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;
 }
+
+// Qt reports a control's "visible" and "showing" states from its window's
+// visibility but announces only changes of "showing". A screen reader that
+// looked at a control while its window was hidden (built ahead, filled, or
+// hidden for a while) keeps it "not visible" once shown and leaves it out.
+// So nothing is said about a control while it is hidden: a screen reader
+// first meets it when it is shown.
+void withholdHidden(QAccessibleEvent *event)
+{
+    switch (event->type()) {
+    case QAccessible::ObjectCreated:
+    case QAccessible::ObjectDestroyed:
+    case QAccessible::ObjectReorder:
+    case QAccessible::ParentChanged:
+        break;
+    case QAccessible::TableModelChanged:
+        // Already handed to the table; the bridge ignores it.
+        return;
+    default: {
+        QObject *object = event->object();
+        if (object && object->isWidgetType() && !static_cast<QWidget *>(object)->isVisible())
+            return;
+    }
+    }
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(withholdHidden);
+}
+
+class KeyboardFilter : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+            return pressedOnEnter(watched, static_cast<QKeyEvent *>(event));
+        if (event->type() == QEvent::WindowActivate && watched->isWidgetType())
+            keepFocusOfHidden(static_cast<QWidget *>(watched));
+        return false;
+    }
+
+private:
+    // Outside a dialog a push button ignores Enter; a keyboard user expects
+    // it to press the button as Space does.
+    static bool pressedOnEnter(QObject *watched, QKeyEvent *key)
+    {
+        auto *button = qobject_cast<QPushButton *>(watched);
+        if (!button || button->autoDefault()
+            || (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            || (key->modifiers() & ~Qt::KeypadModifier))
+            return false;
+        button->click();
+        return true;
+    }
+
+    // Closing a menu makes the window manager give the focus back to the
+    // window the menu belongs to. When the menu's command has hidden that
+    // window meanwhile, the activation arrives late, and Qt moves the focus of
+    // the hidden window on from the control the user left. It goes back there.
+    static void keepFocusOfHidden(QWidget *window)
+    {
+        if (!window->isWindow() || window->isVisible() || !window->focusWidget())
+            return;
+        QPointer<QWidget> left = window->focusWidget();
+        QMetaObject::invokeMethod(
+                window,
+                [left] {
+                    if (left)
+                        left->setFocus(Qt::OtherFocusReason);
+                },
+                Qt::QueuedConnection);
+    }
+};
 
 } // namespace
 
@@ -96,13 +254,23 @@ void installAccessibility()
         return;
     installed = true;
     QAccessible::installFactory(interfaceFor);
+    QAccessible::installUpdateHandler(withholdHidden);
+    qApp->installEventFilter(new KeyboardFilter);
 }
 
-void labelForScreenReaders(QWidget *control)
+void announce(QWidget *window, const QString &text)
 {
-    auto *label = new QLabel(control->accessibleName(), control->parentWidget());
-    label->setBuddy(control);
-    label->hide();
+    auto *notice = window->findChild<QWidget *>(noticeName, Qt::FindDirectChildrenOnly);
+    if (!notice) {
+        // No size: it shows nothing and takes no clicks.
+        notice = new QWidget(window);
+        notice->setObjectName(noticeName);
+        notice->setGeometry(0, 0, 0, 0);
+    }
+    // A screen reader speaks a notification as it appears.
+    notice->hide();
+    notice->setAccessibleName(text);
+    notice->show();
 }
 
 } // namespace amorisk
