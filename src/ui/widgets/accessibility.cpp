@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTextDocument>
 
 namespace amorisk {
@@ -102,6 +103,32 @@ public:
     }
 };
 
+// A screen reader that looked at a tab's hidden page would keep it "not
+// visible" once shown (see withholdHidden), so only the page shown is a child.
+class PagesAccessible : public QAccessibleWidget
+{
+public:
+    explicit PagesAccessible(QStackedWidget *pages)
+        : QAccessibleWidget(pages, QAccessible::LayeredPane)
+    {}
+
+    int childCount() const override { return shown() ? 1 : 0; }
+    QAccessibleInterface *child(int index) const override
+    {
+        return index == 0 && shown() ? QAccessible::queryAccessibleInterface(shown()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child && shown() && child->object() == shown() ? 0 : -1;
+    }
+
+private:
+    QWidget *shown() const
+    {
+        return static_cast<const QStackedWidget *>(widget())->currentWidget();
+    }
+};
+
 class LinkLabelAccessible : public QAccessibleWidget
 {
 public:
@@ -156,6 +183,8 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
         return new ComboAccessible(static_cast<QComboBox *>(object));
     if (className == QLatin1String("QGroupBox"))
         return new GroupAccessible(static_cast<QGroupBox *>(object));
+    if (className == QLatin1String("QStackedWidget"))
+        return new PagesAccessible(static_cast<QStackedWidget *>(object));
     if (!object->isWidgetType())
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
@@ -191,7 +220,12 @@ void withholdHidden(QAccessibleEvent *event)
         return;
     default: {
         QObject *object = event->object();
-        if (object && object->isWidgetType() && !static_cast<QWidget *>(object)->isVisible())
+        if (!object || !object->isWidgetType())
+            break;
+        // A control hidden in a window still shown (a tab turned) was seen shown.
+        auto *widget = static_cast<QWidget *>(object);
+        if (!widget->isVisible()
+            && !(event->type() == QAccessible::ObjectHide && widget->window()->isVisible()))
             return;
     }
     }
