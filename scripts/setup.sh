@@ -12,6 +12,7 @@ packages=(
   weston qt6-wayland
   desktop-file-utils appstream dpkg-dev file xdotool lintian
   dbus-daemon at-spi2-core
+  orca speech-dispatcher dbus dbus-x11 openbox python3
   clang-format
 )
 
