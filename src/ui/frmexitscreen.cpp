@@ -55,10 +55,14 @@ QString withParagraphBreaks(const QString &text)
     return shown.replace(run, QStringLiteral("\n\n"));
 }
 
+// Emptied just after the focus event: a box emptied before it leaves a screen
+// reader silent.
 void clearPlaceholder(QLineEdit *box, const QString &placeholder)
 {
-    if (web::stripSpaces(box->text()) == placeholder)
-        box->clear();
+    QTimer::singleShot(0, box, [box, placeholder] {
+        if (box->window()->focusWidget() == box && web::stripSpaces(box->text()) == placeholder)
+            box->clear();
+    });
 }
 
 void restorePlaceholder(QLineEdit *box, const QString &placeholder)
@@ -286,28 +290,16 @@ bool FrmExitScreen::eventFilter(QObject *watched, QEvent *event)
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             const bool in = event->type() == QEvent::FocusIn;
-            auto *box = static_cast<QWidget *>(watched);
-            const auto handle = [this, box, in] {
-                if (box == ui->txtName)
-                    in ? txtName_GotFocus() : txtName_LostFocus();
-                else if (box == ui->txtEmail)
-                    in ? txtEmail_GotFocus() : txtEmail_LostFocus();
-                else if (box == ui->txtFriendName)
-                    in ? txtFriendName_GotFocus() : txtFriendName_LostFocus();
-                else if (box == ui->txtFriendEmail)
-                    in ? txtFriendEmail_GotFocus() : txtFriendEmail_LostFocus();
-                else if (box == ui->txtMessage)
-                    in ? txtMessage_GotFocus() : txtMessage_LostFocus();
-            };
-            // A box emptied before its focus is announced leaves a screen
-            // reader silent: the focus is told first, the box emptied after.
-            if (in)
-                QTimer::singleShot(0, box, [box, handle] {
-                    if (box->window()->focusWidget() == box)
-                        handle();
-                });
-            else
-                handle();
+            if (watched == ui->txtName)
+                in ? txtName_GotFocus() : txtName_LostFocus();
+            else if (watched == ui->txtEmail)
+                in ? txtEmail_GotFocus() : txtEmail_LostFocus();
+            else if (watched == ui->txtFriendName)
+                in ? txtFriendName_GotFocus() : txtFriendName_LostFocus();
+            else if (watched == ui->txtFriendEmail)
+                in ? txtFriendEmail_GotFocus() : txtFriendEmail_LostFocus();
+            else if (watched == ui->txtMessage)
+                in ? txtMessage_GotFocus() : txtMessage_LostFocus();
         }
     } else if (event->type() == QEvent::KeyPress && watched == ui->txtMessage
                && static_cast<QKeyEvent *>(event)->matches(QKeySequence::InsertLineSeparator)) {

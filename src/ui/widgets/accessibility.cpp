@@ -8,45 +8,26 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QPointer>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTextDocument>
+#include <QTimer>
 
 namespace amorisk {
 namespace {
 
 const QString noticeName = QStringLiteral("amoriskNotice");
 
-// Qt labels a control in a captioned frame with that frame's caption, and a
-// screen reader then says the caption instead of the control's own name.
-class OwnNameAccessible : public QAccessibleWidget
+// Qt would name a frame inside a frame after the outer one.
+class GroupAccessible : public QAccessibleWidget
 {
 public:
-    using QAccessibleWidget::QAccessibleWidget;
+    explicit GroupAccessible(QGroupBox *box) : QAccessibleWidget(box, QAccessible::Grouping) {}
 
-    QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
-    relations(QAccessible::Relation match) const override
-    {
-        auto all = QAccessibleWidget::relations(match);
-        all.removeIf([](const auto &relation) {
-            return relation.second == QAccessible::Label
-                    && qobject_cast<QGroupBox *>(relation.first->object());
-        });
-        return all;
-    }
-};
-
-class GroupAccessible : public OwnNameAccessible
-{
-public:
-    explicit GroupAccessible(QGroupBox *box) : OwnNameAccessible(box, QAccessible::Grouping) {}
-
-    // Qt would name a frame inside a frame after the outer one.
     QString text(QAccessible::Text t) const override
     {
         if (t != QAccessible::Name || !widget()->accessibleName().isEmpty())
-            return OwnNameAccessible::text(t);
+            return QAccessibleWidget::text(t);
         return static_cast<const QGroupBox *>(widget())->title().remove(QLatin1Char('&'));
     }
 };
@@ -55,10 +36,10 @@ public:
 // says its value only while it has no name and never hears it change. Here
 // the value is the list's text, all of it selected, and every change is that
 // text inserted anew.
-class ComboAccessible : public OwnNameAccessible, public QAccessibleTextInterface
+class ComboAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
-    explicit ComboAccessible(QComboBox *combo) : OwnNameAccessible(combo, QAccessible::ComboBox)
+    explicit ComboAccessible(QComboBox *combo) : QAccessibleWidget(combo, QAccessible::ComboBox)
     {
         QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [combo] {
             QAccessibleTextInsertEvent inserted(combo, 0, combo->currentText());
@@ -70,13 +51,13 @@ public:
     {
         if (t == QAccessible::TextInterface)
             return static_cast<QAccessibleTextInterface *>(this);
-        return OwnNameAccessible::interface_cast(t);
+        return QAccessibleWidget::interface_cast(t);
     }
 
     QString value() const { return static_cast<const QComboBox *>(widget())->currentText(); }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Value ? value() : OwnNameAccessible::text(t);
+        return t == QAccessible::Value ? value() : QAccessibleWidget::text(t);
     }
 
     void selection(int, int *start, int *end) const override
@@ -266,16 +247,9 @@ private:
     // the hidden window on from the control the user left. It goes back there.
     static void keepFocusOfHidden(QWidget *window)
     {
-        if (!window->isWindow() || window->isVisible() || !window->focusWidget())
-            return;
-        QPointer<QWidget> left = window->focusWidget();
-        QMetaObject::invokeMethod(
-                window,
-                [left] {
-                    if (left)
-                        left->setFocus(Qt::OtherFocusReason);
-                },
-                Qt::QueuedConnection);
+        QWidget *left = window->focusWidget();
+        if (window->isWindow() && !window->isVisible() && left)
+            QTimer::singleShot(0, left, [left] { left->setFocus(Qt::OtherFocusReason); });
     }
 };
 

@@ -66,31 +66,27 @@ bool LinkLabel::isCovered() const
     return false;
 }
 
-// Links come last in the Tab order: just before the control the window
-// focuses first, in the order they are shown. Done when first shown, once the
+// Links come last in the Tab order, before the control the window focuses
+// first, in the order they were made. Done when the first is shown, once the
 // window has set its own Tab order and first focus.
 void LinkLabel::joinTabChain()
 {
-    QWidget *first = window()->focusWidget();
-    if (!first)
-        first = window();
+    QWidget *first = window()->focusWidget() ? window()->focusWidget() : window();
     QWidget *last = first->previousInFocusChain();
-    const auto inChain = [](QWidget *widget) {
-        auto *link = qobject_cast<LinkLabel *>(widget);
-        return (widget->focusPolicy() & Qt::TabFocus) || (link && link->m_inTabChain);
-    };
-    while (last != first && (last == this || !inChain(last)))
+    while (last != first && !(last->focusPolicy() & Qt::TabFocus))
         last = last->previousInFocusChain();
-    m_inTabChain = true;
-    setFocusPolicy(Qt::StrongFocus);
-    if (last != first) {
-        // Qt orders only controls that take the focus; the offer behind takes none.
-        const Qt::FocusPolicy lastPolicy = last->focusPolicy();
-        last->setFocusPolicy(Qt::StrongFocus);
-        QWidget::setTabOrder(last, this);
-        last->setFocusPolicy(lastPolicy);
+    const auto links = window()->findChildren<LinkLabel *>();
+    for (LinkLabel *link : links) {
+        link->m_inTabChain = true;
+        link->setFocusPolicy(Qt::StrongFocus);
+        if (last != first)
+            QWidget::setTabOrder(last, link);
+        last = link;
     }
-    passCoveredLinksBy();
+    // The offer behind the other is passed by.
+    for (LinkLabel *link : links)
+        if (link->isCovered())
+            link->setFocusPolicy(Qt::NoFocus);
 }
 
 void LinkLabel::passCoveredLinksBy()
