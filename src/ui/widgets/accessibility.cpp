@@ -32,10 +32,9 @@ public:
     }
 };
 
-// Qt gives a drop-down list neither text nor selection, so a screen reader
-// says its value only while it has no name and never hears it change. Here
-// the value is the list's text, all of it selected, and every change is that
-// text inserted anew.
+// Qt gives a drop-down list no text, so a screen reader says its value only
+// while it has no name, and never a change. The value is its text, all
+// selected, and a change that text inserted anew.
 class ComboAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
@@ -182,12 +181,10 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
     return nullptr;
 }
 
-// Qt reports a control's "visible" and "showing" states from its window's
-// visibility but announces only changes of "showing". A screen reader that
-// looked at a control while its window was hidden (built ahead, filled, or
-// hidden for a while) keeps it "not visible" once shown and leaves it out.
-// So nothing is said about a control while it is hidden: a screen reader
-// first meets it when it is shown.
+// Qt derives a control's "visible" state, as "showing", from its window's but
+// announces only changes of "showing": a screen reader that looked at a control
+// while hidden (the exit screen loaded at the first reading) keeps it "not
+// visible" once shown. So nothing is said about a control while it is hidden.
 void withholdHidden(QAccessibleEvent *event)
 {
     switch (event->type()) {
