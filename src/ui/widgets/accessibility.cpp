@@ -215,6 +215,8 @@ void withholdHidden(QAccessibleEvent *event)
 class KeyboardFilter : public QObject
 {
 public:
+    using QObject::QObject;
+
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::KeyPress)
@@ -260,7 +262,7 @@ void installAccessibility()
     installed = true;
     QAccessible::installFactory(interfaceFor);
     QAccessible::installUpdateHandler(withholdHidden);
-    qApp->installEventFilter(new KeyboardFilter);
+    qApp->installEventFilter(new KeyboardFilter(qApp));
 }
 
 void announce(QWidget *window, const QString &text)
