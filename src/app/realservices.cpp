@@ -1,6 +1,6 @@
 #include "realservices.h"
 
-#include "singleinstance.h"
+#include "userfiles.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -14,7 +14,6 @@
 #include <QUrl>
 
 #include <cstdio>
-#include <pwd.h>
 #include <unistd.h>
 
 namespace amorisk {
@@ -56,21 +55,6 @@ bool replaceStore(const QString &link, const QString &key, const QVariant &value
 }
 
 } // namespace
-
-// Without HOME, Qt takes the root folder for home; the password database
-// still knows the user's own. A relative folder is invalid by the XDG rules,
-// and would put files wherever the program happened to be started.
-QString xdgFolder(const char *variable, const char *inHome)
-{
-    const QString set = qEnvironmentVariable(variable);
-    if (QDir::isAbsolutePath(set))
-        return set;
-    if (qEnvironmentVariableIsEmpty("HOME")) {
-        if (const passwd *user = getpwuid(getuid()); user && user->pw_dir && *user->pw_dir)
-            return QFile::decodeName(user->pw_dir) + QLatin1String(inHome);
-    }
-    return QDir::homePath() + QLatin1String(inHome);
-}
 
 MessageAnswer QtMessageBoxes::show(const QString &text, MessageIcon icon, MessageButtons buttons)
 {

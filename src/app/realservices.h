@@ -8,10 +8,6 @@
 
 namespace amorisk {
 
-// $XDG_CONFIG_HOME, $XDG_CACHE_HOME and the like when set to an absolute
-// folder, else the given folder under the user's home.
-QString xdgFolder(const char *variable, const char *inHome);
-
 class QtMessageBoxes : public MessageBoxes
 {
 public:

@@ -1,6 +1,6 @@
 #include "singleinstance.h"
 
-#include "realservices.h"
+#include "userfiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -39,20 +39,6 @@ bool isPrivateFolder(const QString &folder)
 }
 
 } // namespace
-
-bool tryLockWhateverItsMode(QLockFile &lock)
-{
-    if (lock.tryLock(0))
-        return true;
-    // QLockFile opens a stale lock for writing before it takes it over. Ours
-    // to change back; whether it is stale is still QLockFile's decision, and
-    // a live holder's flock still keeps it.
-    const QByteArray name = QFile::encodeName(lock.fileName());
-    struct stat info;
-    return lock.error() == QLockFile::LockFailedError && ::lstat(name.constData(), &info) == 0
-            && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 0600) != 0600
-            && ::chmod(name.constData(), 0600) == 0 && lock.tryLock(0);
-}
 
 // QLockFile's own stale time stays: a live holder keeps an flock on its file,
 // which no later start can take however old the file is, while a file without

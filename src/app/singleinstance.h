@@ -5,10 +5,6 @@
 
 namespace amorisk {
 
-// QLockFile::tryLock(0), also over a stale lock of the user's own that was
-// left read-only (by a crash under umask 0222 or 0277, or planted so).
-bool tryLockWhateverItsMode(QLockFile &lock);
-
 // One running program per user. The lock is held for the whole run; a lock
 // left by a process that died, or one that cannot be read, is recognised as
 // stale and taken over.
