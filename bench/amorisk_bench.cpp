@@ -8,7 +8,6 @@
 #include "displaycheck.h"
 #include "forms.h"
 #include "frmmain.h"
-#include "look.h"
 #include "services.h"
 
 #include <QAbstractButton>
@@ -277,7 +276,6 @@ int runCycles(int argc, char *argv[], int timed)
     // Opened as the program opens it.
     const auto app = amorisk::openApplication(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    amorisk::installFontSubstitutions();
     QuietMessages messages;
     NoOpener opener;
     amorisk::services().messages = &messages;

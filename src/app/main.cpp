@@ -2,7 +2,6 @@
 #include "commandline.h"
 #include "displaycheck.h"
 #include "forms.h"
-#include "look.h"
 #include "realservices.h"
 #include "singleinstance.h"
 #include "startup.h"
@@ -23,7 +22,6 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("com.zenthari.Amorisk"));
     // Windows come and go by name; the program ends only through EndApplication.
     QApplication::setQuitOnLastWindowClosed(false);
-    amorisk::installFontSubstitutions();
     amorisk::installAccessibility();
 
     amorisk::RealServices services;
